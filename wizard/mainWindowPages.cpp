@@ -1,0 +1,4 @@
+// What entering each page does.
+#include "mainWindow.h"
+
+void mainWindow::Pages_Change() {}
