@@ -8,6 +8,8 @@ int main(int argc, char** argv)
 {
     App app(argc, argv);
     app.SetMenuBar(&MenuBar1::instance());
-    mainWindow::instance();
+    // Building the wizard runs its Open event; an exception there is
+    // reported like one from any other handler.
+    RunHandler([] { mainWindow::instance(); });
     return app.Run();
 }
