@@ -45,6 +45,8 @@ std::optional<fs::path> RealPath(const fs::path& path)
     fs::path real = fs::weakly_canonical(path, ec);
     if (ec)
         return std::nullopt;
+    if (!real.has_filename() && real.has_relative_path())   // a trailing separator
+        real = real.parent_path();
     return real;
 }
 
