@@ -19,12 +19,23 @@ FolderItem TakeFolders(const FolderItem& base, const QStringList& names)
     bool creating = true;   // a level that could not be made holds nothing to make
     for (const QString& name : names) {
         item = item.Child(name);
-        if (creating && !item.Exists() && !item.CreateAsFolder()) {
-            qWarning("Cannot create the folder %s", qUtf8Printable(item.AbsolutePath()));
-            creating = false;
-        }
+        if (creating)
+            creating = MakeFolder(item);
     }
     return item;
+}
+
+bool MakeFolder(const FolderItem& folder)
+{
+    if (folder.Exists() || folder.CreateAsFolder())
+        return true;
+    qWarning("Cannot create the folder %s", qUtf8Printable(folder.AbsolutePath()));
+    return false;
+}
+
+bool IsPresent(const FolderItem& item)
+{
+    return !item.IsNil() && item.Exists();
 }
 
 bool IsFolder(const FolderItem& item)

@@ -11,6 +11,13 @@ namespace EngineFolders {
 // goes to stderr); callers ask Directory() before they rely on it.
 FolderItem TakeFolders(const FolderItem& base, const QStringList& names);
 
+// Creates the folder when it does not exist (its parent must); false, with
+// the reason on stderr, when it could not be made.
+bool MakeFolder(const FolderItem& folder);
+
+// Set, and there (a file or a folder).
+bool IsPresent(const FolderItem& item);
+
 // Set and an existing folder.
 bool IsFolder(const FolderItem& item);
 

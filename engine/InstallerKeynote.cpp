@@ -13,22 +13,14 @@
 
 using EngineFolders::IsEmptyFolder;
 using EngineFolders::IsFolder;
+using EngineFolders::IsPresent;
 using EngineFolders::TakeFolders;
-
-namespace {
-
-bool Present(const FolderItem& item)
-{
-    return !item.IsNil() && item.Exists();
-}
-
-}
 
 bool Installer::InstallThemes(ProgressBar& bar)
 {
     const FolderItem lumora = TakeFolders(SpecialFolder::Library(), {"Application Support", "Keynote", "Themes", "Lumora"});
     Global::themeInstallFolder = lumora;
-    if (!Present(Global::cdThemeFolder))
+    if (!IsPresent(Global::cdThemeFolder))
         return false;
     bar.SetMaximum(CountFiles(Global::cdThemeFolder, true));
     return CopyFiles(Global::cdThemeFolder, lumora, bar, 1);
@@ -36,13 +28,12 @@ bool Installer::InstallThemes(ProgressBar& bar)
 
 bool Installer::InstallBackgrounds(ProgressBar& bar)
 {
-    if (!Present(Global::cdBgFolder))
+    if (!IsPresent(Global::cdBgFolder))
         return false;
     const FolderItem destination = Global::bgInstallFolder;
     if (destination.IsNil())
         return false;
-    if (!destination.Exists() && !destination.CreateAsFolder())
-        qWarning("Cannot create the folder %s", qUtf8Printable(destination.AbsolutePath()));
+    EngineFolders::MakeFolder(destination);
     if (!IsFolder(destination))
         return false;
     if (!IsEmptyFolder(destination))
@@ -79,7 +70,7 @@ bool RemoveWithCountdown(Installer& installer, const FolderItem& folder, Progres
 bool Installer::UninstallThemes(ProgressBar& bar)
 {
     const FolderItem folder = Global::themeInstalledFolder;
-    if (!Present(folder) || !EngineFolders::MayRemove(folder, {{"Themes", "Lumora"}}))
+    if (!IsPresent(folder) || !EngineFolders::MayRemove(folder, {{"Themes", "Lumora"}}))
         return false;
     return RemoveWithCountdown(*this, folder, bar);
 }
@@ -87,7 +78,7 @@ bool Installer::UninstallThemes(ProgressBar& bar)
 bool Installer::UninstallBackgrounds(ProgressBar& bar)
 {
     const FolderItem folder = Global::bgInstalledFolder;
-    if (!Present(folder) || !EngineFolders::MayRemove(folder, {{"Backgrounds"}, {"BrenwickBackgrounds"}}))
+    if (!IsPresent(folder) || !EngineFolders::MayRemove(folder, {{"Backgrounds"}, {"BrenwickBackgrounds"}}))
         return false;
     return RemoveWithCountdown(*this, folder, bar);
 }
@@ -100,7 +91,7 @@ bool Installer::uninstallKeynoteTemplates(ProgressBar& bar)
     FolderItem templates = Global::osVolume;
     for (const QString& name : chain)
         templates = templates.Child(name);
-    if (!Present(templates) || !EngineFolders::MayRemoveInside(templates, Global::osVolume, chain))
+    if (!IsPresent(templates) || !EngineFolders::MayRemoveInside(templates, Global::osVolume, chain))
         return false;
     // The bar counts down from where the caller left it.
     bar.SetMaximum(CountFiles(templates, true));

@@ -48,7 +48,7 @@ void WriteFile(const FolderItem& file, const QStringList& lines)
 {
     std::unique_ptr<TextOutputStream> out = file.CreateTextFile();
     if (!out) {
-        qWarning("Cannot create %s", qUtf8Printable(file.AbsolutePath()));
+        qWarning("Cannot create the file %s", qUtf8Printable(file.AbsolutePath()));
         return;
     }
     for (const QString& line : lines)

@@ -51,7 +51,7 @@ bool Installer::InstallLMWebUpdater()
     if (lumora.IsNil())
         return false;
     const FolderItem updater = Global::cdLMWebUpdater;
-    if (updater.IsNil() || !updater.Exists())
+    if (!EngineFolders::IsPresent(updater))
         return true;
     const FileResult copied = updater.CopyFileTo(lumora);
     if (!copied) {

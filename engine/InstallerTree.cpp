@@ -4,6 +4,7 @@
 #include "Installer.h"
 #include "Application.h"
 #include "Controls.h"
+#include "EngineFolders.h"
 
 #include <QtGlobal>
 #include <filesystem>
@@ -20,7 +21,7 @@ bool IsLink(const FolderItem& item)
 
 int Installer::CountFiles(const FolderItem& folder, bool recursive)
 {
-    if (folder.IsNil() || !folder.Exists())
+    if (!EngineFolders::IsPresent(folder))
         return 0;
     if (!recursive)
         return folder.Count();
@@ -37,10 +38,10 @@ int Installer::CountFiles(const FolderItem& folder, bool recursive)
 bool Installer::CopyFiles(const FolderItem& source, const FolderItem& destination, ProgressBar& bar, int level)
 {
     Q_UNUSED(level);   // 1 from callers, 2 inside the tree; nothing depends on it
-    if (source.IsNil() || !source.Exists())
+    if (!EngineFolders::IsPresent(source))
         return false;
     if (destination.IsNil() || !destination.Directory()) {
-        qWarning("Cannot copy %s: the destination folder %s does not exist", qUtf8Printable(source.AbsolutePath()),
+        qWarning("Cannot copy %s: the destination %s is not a folder", qUtf8Printable(source.AbsolutePath()),
                  destination.IsNil() ? "(none)" : qUtf8Printable(destination.AbsolutePath()));
         return false;
     }
@@ -48,11 +49,7 @@ bool Installer::CopyFiles(const FolderItem& source, const FolderItem& destinatio
         const FolderItem item = source.Item(i);
         if (item.Directory()) {
             const FolderItem inner = destination.Child(item.Name());
-            if (!inner.Exists() && !inner.CreateAsFolder()) {
-                qWarning("Cannot create the folder %s", qUtf8Printable(inner.AbsolutePath()));
-                return false;
-            }
-            if (!CopyFiles(item, inner, bar, 2))
+            if (!EngineFolders::MakeFolder(inner) || !CopyFiles(item, inner, bar, 2))
                 return false;
         } else {
             bar.SetValue(bar.Value() + 1);
@@ -71,7 +68,7 @@ bool Installer::CopyFiles(const FolderItem& source, const FolderItem& destinatio
 // next one, so the deletion always ends; the caller sees what is left.
 void Installer::DeleteFiles(const FolderItem& folder, ProgressBar& bar)
 {
-    if (folder.IsNil() || !folder.Exists())
+    if (!EngineFolders::IsPresent(folder))
         return;
     int next = 1;   // items before this one could not be deleted
     while (next <= folder.Count()) {

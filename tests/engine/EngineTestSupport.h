@@ -10,6 +10,8 @@
 #include "Sandbox.h"
 
 #include <cerrno>
+#include <concepts>
+#include <ostream>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -82,4 +84,15 @@ inline std::vector<int> Range(int from, int to)   // from..to, either direction
             break;
     }
     return out;
+}
+
+namespace {
+// Table rows print by their name in failure reports (the rows are declared in
+// each test file's unnamed namespace, where this is found).
+template <typename Row>
+    requires requires(const Row& row) { { row.name } -> std::convertible_to<const char*>; }
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << row.name;
+}
 }

@@ -14,6 +14,7 @@ protected:
     {
         EngineTest::SetUp();
         box.MakeCD();
+        fs::create_directories(box.volume / "Library");
         Global::osVolume = At(box.volume);
         Global::cdThemeFolder = At(box.cd() / "Themes");
         Global::cdBgFolder = At(box.cd() / "Backgrounds");

@@ -205,8 +205,9 @@ TEST_F(PrefTxtTest, ChosenFoldersAreWrittenAsChosen)
 
 TEST_F(PrefTxtTest, WithoutTheVolumesPreferencesNothingIsWritten)
 {
+    fs::remove_all(box.volume / "Library");
     installer.InstallPreftxt();
-    EXPECT_FALSE(fs::exists(box.volume / "Library" / "Preferences"));
+    EXPECT_FALSE(fs::exists(box.volume / "Library"));
     fs::create_directories(box.volume / "Library");
     installer.InstallPreftxt();
     EXPECT_EQ(Sandbox::Tree(box.volume / "Library"), "");
