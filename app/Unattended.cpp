@@ -50,7 +50,10 @@ int Unattended::Run(Application& app)
     // the run ends with status 1 after the press that raised it.
     Application::SetUnhandledExceptionHook([this](const QString&) { m_failed = true; });
 
-    m_wizard = &mainWindow::instance();
+    // Building the wizard runs its Open event, as in the window mode.
+    RunHandler([this] { m_wizard = &mainWindow::instance(); });
+    if (m_failed || !m_wizard)
+        return 1;
     m_report.Attach(*m_wizard);
     // The presses start once the event loop runs, as a person's clicks do.
     QTimer::singleShot(0, [this] { Step(); });

@@ -33,6 +33,8 @@ int main(int argc, char** argv)
     app.SetMenuBar(&MenuBar1::instance());
     if (command.mode == CommandLine::Mode::Unattended)
         return Unattended(command).Run(app);
-    mainWindow::instance();
+    // Building the wizard runs its Open event; an exception there is
+    // reported like one from any other handler.
+    RunHandler([] { mainWindow::instance(); });
     return app.Run();
 }

@@ -1,8 +1,8 @@
 // The controls on Qt widgets. Every control's widget is a child of its
 // container's widget, so Qt's own rules give what the program relies on:
-// auto-exclusive radio buttons group by parent widget (one group per
-// container), a control on a page that is not current is not shown, and
-// a hidden control takes no input.
+// a control on a page that is not current is not shown, and a hidden
+// control takes no input. Radio buttons are grouped per container by an
+// explicit button group (see ContainerGroup).
 #include "Controls.h"
 #include "Application.h"
 #include "FolderItem.h"
@@ -10,6 +10,7 @@
 #include "WidgetBridge.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -213,10 +214,28 @@ void CheckBox::SetValue(bool value) { static_cast<QCheckBox*>(Widget())->setChec
 
 // ---- RadioButton -----------------------------------------------------------
 
+// The radio group of a container. Qt's auto-exclusive grouping also reaches
+// into child widgets: choosing a lone button on a page would clear a lone
+// button inside a rectangle on that page. An explicit group per container
+// widget keeps each group to the buttons placed directly in the container.
+namespace {
+QButtonGroup* ContainerGroup(QWidget* container)
+{
+    static const QString name = QStringLiteral("lumoraRadioGroup");
+    auto* group = container->findChild<QButtonGroup*>(name, Qt::FindDirectChildrenOnly);
+    if (!group) {
+        group = new QButtonGroup(container);
+        group->setObjectName(name);
+    }
+    return group;
+}
+} // namespace
+
 RadioButton::RadioButton(Container* container, QString name, int left, int top, int width, int height, QString caption)
     : Control(container, std::move(name), left, top, width, height, -1)
 {
     auto* radio = new QRadioButton(caption, container->ContainerWidget());
+    ContainerGroup(container->ContainerWidget())->addButton(radio);
     QObject::connect(radio, &QAbstractButton::clicked, radio, [this] { RunHandler(Action); });
     Attach(radio);
 }
@@ -231,11 +250,12 @@ void RadioButton::SetValue(bool value)
         radio->setChecked(true);
         return;
     }
-    // An auto-exclusive button refuses to be cleared while it is the
-    // group's checked one; leaving the group for a moment lets it go.
-    radio->setAutoExclusive(false);
+    // An exclusive group refuses to clear its checked button; making the
+    // group inclusive for a moment lets it go.
+    QButtonGroup* group = radio->group();
+    group->setExclusive(false);
     radio->setChecked(false);
-    radio->setAutoExclusive(true);
+    group->setExclusive(true);
 }
 
 // ---- PushButton ------------------------------------------------------------

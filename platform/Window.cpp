@@ -107,6 +107,7 @@ public:
             return;
         window.m_impl->shownMenuBar = model;
         window.m_widget->setMenuBar(model ? BuildMenuBar(*model, window.m_widget) : nullptr);
+        window.m_widget->layout()->activate();
     }
 };
 
@@ -143,6 +144,7 @@ Window::Window(int contentWidth, int contentHeight, Frame frame)
     m_content->setFixedSize(contentWidth, contentHeight);
     m_widget->setCentralWidget(m_content);
     m_widget->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_widget->layout()->activate();   // fixed from the start, not only once shown
     m_widget->setWindowTitle(QStringLiteral("Untitled"));
 
     widget->onClose = [this](QCloseEvent* event) {

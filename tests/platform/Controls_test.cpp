@@ -101,6 +101,28 @@ TEST_F(RadioGroupTest, ValuesSetByCodeGroupTheSameWayWithoutAction)
     EXPECT_EQ(actions, (std::vector<std::string>{"leftA"}));
 }
 
+// A lone button on a page and a lone button in a rectangle on that page are
+// two groups: choosing either leaves the other chosen.
+TEST_F(ControlsTest, LoneRadioButtonsOnAPageAndInItsRectangleAreSeparateGroups)
+{
+    auto* panel = new PagePanel(window, QStringLiteral("Pages"), 0, 0, 400, 250, 1);
+    Container* page = panel->Page(0);
+    auto* rect = new Rectangle(page, QStringLiteral("rect"), 10, 10, 300, 100);
+    auto* inRect = new RadioButton(rect, QStringLiteral("inRect"), 20, 20, 150, 20, QStringLiteral("inRect"));
+    auto* onPage = new RadioButton(page, QStringLiteral("onPage"), 20, 150, 150, 20, QStringLiteral("onPage"));
+    window->Show();
+
+    inRect->SetValue(true);
+    onPage->SetValue(true);
+    EXPECT_TRUE(inRect->Value());
+    EXPECT_TRUE(onPage->Value());
+
+    onPage->SetValue(false);
+    Click(onPage);
+    EXPECT_TRUE(inRect->Value());
+    EXPECT_TRUE(onPage->Value());
+}
+
 TEST_F(ControlsTest, CheckBoxActionFollowsClicksNotValuesSetByCode)
 {
     auto* box = new CheckBox(window, QStringLiteral("box"), 10, 10, 150, 20, QStringLiteral("Install Themes"));
