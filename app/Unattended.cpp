@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -28,6 +30,14 @@ void PrintError(const QString& text)
     std::fflush(stderr);
 }
 
+// Closed, as opposed to deleted: a closed window lingers until the event
+// loop deletes it.
+bool IsOpen(const Window* window)
+{
+    const auto open = Window::OpenWindows();
+    return window && std::find(open.begin(), open.end(), window) != open.end();
+}
+
 bool IsEndCaption(const QString& caption)
 {
     return caption.compare(QLatin1String("Finish"), Qt::CaseInsensitive) == 0
@@ -35,6 +45,17 @@ bool IsEndCaption(const QString& caption)
 }
 
 } // namespace
+
+void Unattended::PrepareProcess()
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The offscreen platform's warnings (no raise(), no runtime folder)
+    // concern a window no one sees.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fputs((qFormatLogMessage(type, context, message) + QLatin1Char('\n')).toUtf8().constData(), stderr);
+    });
+}
 
 Unattended::Unattended(const CommandLine& command) : m_command(command) {}
 
@@ -108,7 +129,7 @@ void Unattended::AfterPress()
         End(1);
         return;
     }
-    if (!mainWindow::IsOpen()) {
+    if (!IsOpen(m_wizard)) {
         Fail(QStringLiteral("the wizard window closed before the installation ended"));
         return;
     }
@@ -152,7 +173,7 @@ void Unattended::Conclude()
         End(1);
         return;
     }
-    if (mainWindow::IsOpen()) {
+    if (IsOpen(m_wizard)) {
         Fail(QStringLiteral("the wizard window stays open after %1").arg(wizard.continueButton->Caption()));
         return;
     }
@@ -185,7 +206,7 @@ bool Unattended::Click(RadioButton& radio)
 
 QString Unattended::Heading() const
 {
-    return m_wizard && mainWindow::IsOpen() ? m_wizard->mainHeading->Text() : QString();
+    return IsOpen(m_wizard) ? m_wizard->mainHeading->Text() : QString();
 }
 
 FolderItem Unattended::SelectFolder()

@@ -29,6 +29,11 @@ public:
     explicit Unattended(const CommandLine& command);
     ~Unattended() override;
 
+    // Before the application object exists: the offscreen platform (no
+    // display is needed), and only the framework's serious messages on
+    // stderr, which an unattended run keeps for its own.
+    static void PrepareProcess();
+
     // Opens the wizard, drives it inside app's event loop and returns the
     // process's exit status.
     int Run(Application& app);

@@ -62,13 +62,15 @@ void WizardReport::Detach()
     Update();
     EndStep();
     m_ticker->stop();
-    m_wizard->Pages->Change = m_originalChange;
+    if (mainWindow::IsOpen())
+        m_wizard->Pages->Change = m_originalChange;
     m_wizard = nullptr;
 }
 
 void WizardReport::Update()
 {
-    if (!m_wizard)
+    // The window is deleted by the event loop some time after it closes.
+    if (!m_wizard || !mainWindow::IsOpen())
         return;
     const QString heading = m_wizard->mainHeading->Text();
     if (!m_headingShown || heading != m_heading) {

@@ -9,7 +9,6 @@
 #include "mainWindow.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 int main(int argc, char** argv)
 {
@@ -23,7 +22,7 @@ int main(int argc, char** argv)
                      command.error.toUtf8().constData());
         return 2;
     case CommandLine::Mode::Unattended:
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        Unattended::PrepareProcess();
         break;
     case CommandLine::Mode::Window:
         break;
