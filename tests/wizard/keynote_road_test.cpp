@@ -163,6 +163,8 @@ struct StepFailure {
     bool untickTemplates;
     bool expectError;
 };
+void PrintTo(const StepFailure& c, std::ostream* os) { *os << c.name; }
+
 
 class KeynoteStepFailure : public WizardFixture, public ::testing::WithParamInterface<StepFailure> {};
 

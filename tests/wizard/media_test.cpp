@@ -63,6 +63,8 @@ struct LogCase {
     bool backgrounds;
     std::optional<std::string> backgroundsFolder;
 };
+void PrintTo(const LogCase& c, std::ostream* os) { *os << c.name; }
+
 
 class InstallLog : public WizardFixture, public ::testing::WithParamInterface<LogCase> {};
 

@@ -14,6 +14,8 @@ struct NavCase {
     bool pressContinue;
     int expectedPage;                                  // kClosed: the wizard window is gone
     std::function<void(WizardFixture&)> check = {};
+void PrintTo(const NavCase& c, std::ostream* os) { *os << c.name; }
+
 };
 
 class Navigation : public WizardFixture, public ::testing::WithParamInterface<NavCase> {};

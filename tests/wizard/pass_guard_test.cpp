@@ -17,6 +17,8 @@ struct GuardCase {
     bool powerPoint;
     Request request;
 };
+void PrintTo(const GuardCase& c, std::ostream* os) { *os << c.name; }
+
 
 QAction* QuitAction(mainWindow& w)
 {

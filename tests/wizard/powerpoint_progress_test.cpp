@@ -51,6 +51,8 @@ struct PowerPointFailure {
     bool templatesInstalled;
     bool updaterAndPrefWritten;
 };
+void PrintTo(const PowerPointFailure& c, std::ostream* os) { *os << c.name; }
+
 
 class PowerPointStepFailure : public WizardFixture, public ::testing::WithParamInterface<PowerPointFailure> {};
 
