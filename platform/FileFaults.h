@@ -4,6 +4,9 @@
 // writes, an item that cannot be deleted. The hook is asked before each such
 // operation; a non-zero errno makes the operation fail with that error, as
 // the system would report it. An empty hook restores normal operation.
+// The target is the item the operation is about: the file being written
+// (under its own name, also while a temporary file stands in for it), the
+// item being deleted, the folder being created.
 #include <filesystem>
 #include <functional>
 

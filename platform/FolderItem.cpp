@@ -1,0 +1,146 @@
+#include "FolderItem.h"
+
+#include "ColonPath.h"
+#include "FileCopy.h"
+#include "FileFaults.h"
+#include "FileSupport.h"
+#include "FolderListing.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// 0 when path is gone afterwards, else the errno of the failure.
+int removeItem(const fs::path& path)
+{
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? 0 : errno;
+    if (const int injected = InjectedFileFault(FileOp::Delete, path))
+        return injected;
+    FolderListing::Change change(path.parent_path());
+    const bool removed = (S_ISDIR(st.st_mode) ? ::rmdir(path.c_str()) : ::unlink(path.c_str())) == 0;
+    const int error = removed || errno == ENOENT ? 0 : errno;
+    change.Update(path.filename().native());
+    return error;
+}
+
+} // namespace
+
+FolderItem::FolderItem(fs::path nativePath)
+{
+    // An empty path names nothing: the item stays nil.
+    if (!nativePath.empty())
+        m_path = std::make_shared<const fs::path>(ColonPath::Normalized(nativePath));
+}
+
+void FolderItem::requireNotNil(const char* operation) const
+{
+    if (IsNil())
+        throw NilObjectException(std::string("FolderItem.") + operation + " used on a nil FolderItem");
+}
+
+const fs::path& FolderItem::NativePath() const
+{
+    requireNotNil("NativePath");
+    return *m_path;
+}
+
+FolderItem FolderItem::Child(const QString& name) const
+{
+    requireNotNil("Child");
+    const std::optional<std::string> nativeName = ColonPath::NativeName(name);
+    if (!nativeName)
+        return FolderItem();
+    return FolderItem(*m_path / *nativeName);
+}
+
+bool FolderItem::Exists() const
+{
+    requireNotNil("Exists");
+    struct stat st;
+    return ::lstat(m_path->c_str(), &st) == 0;
+}
+
+bool FolderItem::Directory() const
+{
+    requireNotNil("Directory");
+    struct stat st;
+    return ::stat(m_path->c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool FolderItem::CreateAsFolder() const
+{
+    requireNotNil("CreateAsFolder");
+    if (Directory())
+        return true;
+    if (InjectedFileFault(FileOp::CreateFolder, *m_path) != 0)
+        return false;
+    FolderListing::Change change(m_path->parent_path());
+    const bool made = ::mkdir(m_path->c_str(), 0777) == 0;
+    change.Update(m_path->filename().native());
+    return made || Directory();
+}
+
+int FolderItem::Count() const
+{
+    requireNotNil("Count");
+    return FolderListing::Count(*m_path);
+}
+
+FolderItem FolderItem::Item(int index) const
+{
+    requireNotNil("Item");
+    const std::optional<std::string> name = FolderListing::Item(*m_path, index);
+    return name ? FolderItem(*m_path / *name) : FolderItem();
+}
+
+QString FolderItem::Name() const
+{
+    requireNotNil("Name");
+    return ColonPath::ItemName(*m_path);
+}
+
+FolderItem FolderItem::Parent() const
+{
+    requireNotNil("Parent");
+    if (*m_path == m_path->root_path())
+        return FolderItem();
+    return FolderItem(m_path->parent_path());
+}
+
+QString FolderItem::AbsolutePath() const
+{
+    requireNotNil("AbsolutePath");
+    return ColonPath::FromNative(*m_path);
+}
+
+FileResult FolderItem::CopyFileTo(const FolderItem& folder) const
+{
+    requireNotNil("CopyFileTo");
+    if (folder.IsNil())
+        return FileResult::failure(QStringLiteral("Cannot copy %1: there is no folder to copy it to")
+                                       .arg(FileSupport::Quoted(*m_path)));
+    return FileCopy::CopyInto(*m_path, *folder.m_path);
+}
+
+FileResult FolderItem::Delete() const
+{
+    requireNotNil("Delete");
+    const int error = removeItem(*m_path);
+    if (error == 0)
+        return FileResult::success();
+    return FileResult::failure(QStringLiteral("Cannot delete %1: %2")
+                                   .arg(FileSupport::Quoted(*m_path), FileSupport::Reason(error)));
+}
+
+bool operator==(const FolderItem& a, const FolderItem& b)
+{
+    if (a.IsNil() || b.IsNil())
+        return a.IsNil() && b.IsNil();
+    return *a.m_path == *b.m_path;
+}

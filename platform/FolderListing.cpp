@@ -1,0 +1,196 @@
+#include "FolderListing.h"
+
+#include "FileSupport.h"
+
+#include <algorithm>
+#include <dirent.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <unordered_map>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace FolderListing {
+
+namespace {
+
+struct Listing {
+    std::vector<std::string> names;   // sorted; names[first..] are the items
+    size_t first = 0;
+    timespec mtime{};
+    dev_t device = 0;
+    ino_t inode = 0;
+    int64_t readAt = 0;               // wall clock just before the read
+    size_t callsSinceRead = 0;
+    uint64_t generation = 0;          // new after every read and patch
+
+    size_t size() const { return names.size() - first; }
+};
+
+constexpr size_t kSmallFolder = 64;
+constexpr size_t kRecheckShare = 32;
+constexpr size_t kMaxListings = 2048;
+
+std::mutex mutex;
+std::unordered_map<std::string, Listing> listings;
+uint64_t lastGeneration = 0;
+
+bool sameFolderState(const Listing& listing, const struct stat& st)
+{
+    const timespec mtime = FileSupport::ModificationTime(st);
+    return listing.mtime.tv_sec == mtime.tv_sec && listing.mtime.tv_nsec == mtime.tv_nsec
+        && listing.device == st.st_dev && listing.inode == st.st_ino;
+}
+
+void takeFolderState(Listing& listing, const struct stat& st)
+{
+    listing.mtime = FileSupport::ModificationTime(st);
+    listing.device = st.st_dev;
+    listing.inode = st.st_ino;
+}
+
+bool racy(const Listing& listing)
+{
+    // A time with no fraction comes from a file system that keeps whole
+    // seconds (or two), whose ticks are that long.
+    const int64_t tick = listing.mtime.tv_nsec == 0 ? 2'000'000'000 : 50'000'000;
+    return listing.readAt - FileSupport::Nanoseconds(listing.mtime) < tick;
+}
+
+bool dueForRecheck(const Listing& listing)
+{
+    if (!racy(listing))
+        return false;
+    return listing.size() <= kSmallFolder || listing.callsSinceRead * kRecheckShare >= listing.size();
+}
+
+bool read(const fs::path& folder, const struct stat& st, Listing& listing)
+{
+    const int64_t readAt = FileSupport::NowNanoseconds();
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return false;
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    listing.names = std::move(names);
+    listing.first = 0;
+    takeFolderState(listing, st);
+    listing.readAt = readAt;
+    listing.callsSinceRead = 0;
+    listing.generation = ++lastGeneration;
+    return true;
+}
+
+// The current listing of folder, read when needed; nullptr when it is no folder.
+Listing* current(const fs::path& folder)
+{
+    struct stat st;
+    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        listings.erase(folder.native());
+        return nullptr;
+    }
+    auto found = listings.find(folder.native());
+    if (found == listings.end()) {
+        if (listings.size() >= kMaxListings)
+            listings.clear();
+        found = listings.emplace(folder.native(), Listing()).first;
+    } else if (sameFolderState(found->second, st) && !dueForRecheck(found->second)) {
+        ++found->second.callsSinceRead;
+        return &found->second;
+    }
+    if (!read(folder, st, found->second)) {
+        listings.erase(found);
+        return nullptr;
+    }
+    ++found->second.callsSinceRead;
+    return &found->second;
+}
+
+void insertName(Listing& listing, const std::string& name)
+{
+    const auto begin = listing.names.begin() + listing.first;
+    const auto at = std::lower_bound(begin, listing.names.end(), name);
+    if (at == listing.names.end() || *at != name)
+        listing.names.insert(at, name);
+}
+
+void removeName(Listing& listing, const std::string& name)
+{
+    const auto begin = listing.names.begin() + listing.first;
+    const auto at = std::lower_bound(begin, listing.names.end(), name);
+    if (at == listing.names.end() || *at != name)
+        return;
+    if (at == begin) {
+        // Deleting item 1 over and over is the common case: move the start
+        // instead of shifting every name, and compact once half is unused.
+        ++listing.first;
+        if (listing.first > 1024 && listing.first * 2 > listing.names.size()) {
+            listing.names.erase(listing.names.begin(), listing.names.begin() + listing.first);
+            listing.first = 0;
+        }
+    } else {
+        listing.names.erase(at);
+    }
+}
+
+} // namespace
+
+int Count(const fs::path& folder)
+{
+    std::lock_guard lock(mutex);
+    const Listing* listing = current(folder);
+    return listing ? int(listing->size()) : 0;
+}
+
+std::optional<std::string> Item(const fs::path& folder, int index)
+{
+    std::lock_guard lock(mutex);
+    const Listing* listing = current(folder);
+    if (!listing || index < 1 || size_t(index) > listing->size())
+        return std::nullopt;
+    return listing->names[listing->first + size_t(index) - 1];
+}
+
+Change::Change(const fs::path& folder) : m_folder(folder)
+{
+    std::lock_guard lock(mutex);
+    const auto found = listings.find(folder.native());
+    if (found == listings.end())
+        return;
+    struct stat st;
+    if (::stat(folder.c_str(), &st) == 0 && sameFolderState(found->second, st))
+        m_generation = found->second.generation;
+    else
+        listings.erase(found);
+}
+
+void Change::Update(const std::string& name)
+{
+    std::lock_guard lock(mutex);
+    const auto found = listings.find(m_folder.native());
+    if (found == listings.end())
+        return;
+    Listing& listing = found->second;
+    struct stat st;
+    if (m_generation == 0 || listing.generation != m_generation || ::stat(m_folder.c_str(), &st) != 0) {
+        listings.erase(found);
+        return;
+    }
+    struct stat item;
+    if (::lstat((m_folder / name).c_str(), &item) == 0)
+        insertName(listing, name);
+    else
+        removeName(listing, name);
+    takeFolderState(listing, st);
+    listing.generation = ++lastGeneration;
+    m_generation = listing.generation;
+}
+
+} // namespace FolderListing
