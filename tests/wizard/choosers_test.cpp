@@ -11,8 +11,7 @@
 #include "Dialogs.h"
 #include "FileFaults.h"
 #include "Global.h"
-#include "Sandbox.h"
-#include "mainWindow.h"
+#include "OpenWizard.h"
 
 #include <QApplication>
 #include <QTest>
@@ -34,14 +33,6 @@ const std::string kAddInTree =
 const char* const kOfficeName = "Microsoft Office 2004";
 const QString kOfficePath = QStringLiteral("MacHD:Applications:Microsoft Office 2004:");
 
-void DrainEvents()
-{
-    for (int i = 0; i < 3; ++i) {
-        QApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
-
 std::vector<std::string> Messages(const ScriptedDialogs& dialogs)
 {
     std::vector<std::string> texts;
@@ -59,28 +50,26 @@ bool HoldsAddIn(const fs::path& dir)
 
 } // namespace
 
-class ChooserTest : public ::testing::Test {
+class ChooserTest : public OpenWizard {
 public:
-    Sandbox box;
+    using OpenWizard::sandbox;
+    using OpenWizard::w;
     ScriptedDialogs dialogs;
     ScopedDialogDriver driver{dialogs};
     std::vector<QString> unhandled;
-    mainWindow* w = nullptr;
 
     void SetUp() override
     {
         Application::SetUnhandledExceptionHook([this](const QString& m) { unhandled.push_back(m); });
-        box.MakeCD();
-        fs::create_directories(box.volume / "Library" / "Preferences");
+        sandbox.MakeCD();
+        fs::create_directories(sandbox.volume / "Library" / "Preferences");
         Global::Reset();
-        w = &mainWindow::instance();
+        OpenWizard::SetUp();
     }
 
     void TearDown() override
     {
-        if (mainWindow::IsOpen())
-            mainWindow::instance().Close();
-        DrainEvents();
+        OpenWizard::TearDown();
         EXPECT_FALSE(mainWindow::IsOpen()) << "the wizard window was not deleted";
         for (const QString& m : unhandled)
             ADD_FAILURE() << "unhandled exception: " << m.toStdString();
@@ -88,7 +77,7 @@ public:
         Global::Reset();
     }
 
-    fs::path Office() const { return box.volume / "Applications" / kOfficeName; }
+    fs::path Office() const { return sandbox.volume / "Applications" / kOfficeName; }
 
     // Creates folders below the Office folder ("Office/StartUp/Powerpoint").
     fs::path MakeOffice(std::initializer_list<const char*> layout) const
@@ -118,7 +107,7 @@ public:
     void EnterOfficeLocationPage()
     {
         w->Pages->SetValue(7);
-        Global::cdPPA = FolderItem(box.cd() / "PPA");
+        Global::cdPPA = FolderItem(sandbox.cd() / "PPA");
     }
 };
 
@@ -141,7 +130,7 @@ TEST_F(ChooserTest, DestinationRadioButtonsEnableBrowseAndRecordTheChoice)
 
 TEST_F(ChooserTest, BrowseButtonShowsTheBackgroundsFolderAndKeepsEveryLaterAnswer)
 {
-    const fs::path chosen = box.volume / "Alt Backgrounds";
+    const fs::path chosen = sandbox.volume / "Alt Backgrounds";
     fs::create_directories(chosen);
     w->Pages->SetValue(2);
     w->rbAltLoc_Action();
@@ -153,9 +142,9 @@ TEST_F(ChooserTest, BrowseButtonShowsTheBackgroundsFolderAndKeepsEveryLaterAnswe
     EXPECT_EQ(Global::alternatLoc, FolderItem(chosen));
 
     // A folder that does not exist is recorded, but shown nowhere.
-    Answer({FolderItem(box.volume / "Gone")});
+    Answer({FolderItem(sandbox.volume / "Gone")});
     w->BrowseButton_Action();
-    EXPECT_EQ(Global::alternatLoc, FolderItem(box.volume / "Gone"));
+    EXPECT_EQ(Global::alternatLoc, FolderItem(sandbox.volume / "Gone"));
     EXPECT_EQ(w->lblAltLocInfo->Text(), shown);
 
     // A cancel clears the choice; the label still shows the first folder.
@@ -290,7 +279,7 @@ void OfficeStays(const ChooserTest& t, const QString& label)
 // choice recorded, rbdDefault still selected, Default where it was.
 void LocationsUnchanged(const ChooserTest& t)
 {
-    const FolderItem earlier(t.box.volume / "Earlier");
+    const FolderItem earlier(t.sandbox.volume / "Earlier");
     EXPECT_FALSE(t.w->LmTempPath);
     EXPECT_FALSE(t.w->LMBckPath);
     EXPECT_EQ(Global::LMTemplatePath, earlier);
@@ -309,7 +298,7 @@ void ChooseOffice(ChooserTest& t, std::initializer_list<const char*> layout)
     t.Answer({FolderItem(t.Office())});
 }
 
-void ChooseMissing(ChooserTest& t) { t.Answer({FolderItem(t.box.volume / "Gone")}); }
+void ChooseMissing(ChooserTest& t) { t.Answer({FolderItem(t.sandbox.volume / "Gone")}); }
 
 void Cancel(ChooserTest&) {}
 
@@ -328,8 +317,8 @@ const Refusal kRefusals[] = {
     {"AddInOnTheCdIsNotAFolder", 7, &mainWindow::LMBrowse_Action,
      [](ChooserTest& t) {
          ChooseOffice(t, {"Office/StartUp/Powerpoint"});
-         Sandbox::WriteFile(t.box.cd() / "PPA.ppa", "a file");
-         Global::cdPPA = FolderItem(t.box.cd() / "PPA.ppa");
+         Sandbox::WriteFile(t.sandbox.cd() / "PPA.ppa", "a file");
+         Global::cdPPA = FolderItem(t.sandbox.cd() / "PPA.ppa");
      },
      {"Enter a Valid path"}, 1,
      [](const ChooserTest& t) {
@@ -384,14 +373,14 @@ TEST_P(ChooserRefusal, ShowsItsTextAndChangesNothingElse)
     const Refusal& r = GetParam();
     w->Pages->SetValue(r.page);
     if (r.page == 7) {
-        Global::cdPPA = FolderItem(box.cd() / "PPA");
+        Global::cdPPA = FolderItem(sandbox.cd() / "PPA");
         w->MSOfficePath = true;   // every use of the chooser clears it
         w->lblMicrosoftOfficeLocation->SetText(kEarlierLabel);
     } else {
         w->lblTemplatePath->SetText(kTemplatesBefore);
         w->lblBcgPath->SetText(kBackgroundsBefore);
-        Global::LMTemplatePath = FolderItem(box.volume / "Earlier");
-        Global::LmBackgroundPath = FolderItem(box.volume / "Earlier");
+        Global::LMTemplatePath = FolderItem(sandbox.volume / "Earlier");
+        Global::LmBackgroundPath = FolderItem(sandbox.volume / "Earlier");
     }
     r.arrange(*this);
 
@@ -466,8 +455,8 @@ TEST_F(ChooserTest, DefaultLocationButtonDoesNothingWhileNotSelected)
 
 TEST_F(ChooserTest, AcceptedFoldersAreShownAndMoveTheDefaultButton)
 {
-    const fs::path templates = box.volume / "My Templates";
-    const fs::path backgrounds = box.volume / "My Backgrounds";
+    const fs::path templates = sandbox.volume / "My Templates";
+    const fs::path backgrounds = sandbox.volume / "My Backgrounds";
     fs::create_directories(templates);
     fs::create_directories(backgrounds);
     w->Pages->SetValue(8);
@@ -500,7 +489,7 @@ TEST_F(ChooserTest, AcceptedFoldersAreShownAndMoveTheDefaultButton)
 
 TEST_F(ChooserTest, BackgroundsFirstLeavesTheTemplatesButtonDefault)
 {
-    const fs::path backgrounds = box.volume / "My Backgrounds";
+    const fs::path backgrounds = sandbox.volume / "My Backgrounds";
     fs::create_directories(backgrounds);
     w->Pages->SetValue(8);
 
@@ -547,14 +536,14 @@ protected:
     {
         ASSERT_EQ(w->continueButton->Caption(), "Finish");
         Click(w->continueButton);
-        DrainEvents();
+        FlushDeletes();
         EXPECT_FALSE(mainWindow::IsOpen());
     }
 
-    fs::path Lumora() const { return box.volume / "Applications" / "Lumora"; }
+    fs::path Lumora() const { return sandbox.volume / "Applications" / "Lumora"; }
     std::string Pref() const
     {
-        return Sandbox::ReadFile(box.volume / "Library" / "Preferences" / "Brenwick" / "pref.txt");
+        return Sandbox::ReadFile(sandbox.volume / "Library" / "Preferences" / "Brenwick" / "pref.txt");
     }
 };
 
@@ -603,8 +592,8 @@ TEST_F(RoadTest, PowerPointFromWelcomeToClosedWindow)
 TEST_F(RoadTest, PowerPointIntoChosenFolders)
 {
     MakeOffice({"Office/StartUp/Powerpoint"});
-    const fs::path templates = box.volume / "Chosen Templates";
-    const fs::path backgrounds = box.volume / "Chosen Backgrounds";
+    const fs::path templates = sandbox.volume / "Chosen Templates";
+    const fs::path backgrounds = sandbox.volume / "Chosen Backgrounds";
     fs::create_directories(templates);
     fs::create_directories(backgrounds);
     ToOfficeLocationPage();
@@ -634,7 +623,7 @@ TEST_F(RoadTest, PowerPointIntoChosenFolders)
 TEST_F(RoadTest, PowerPointAlternateWithoutFoldersInstallsToTheDefaults)
 {
     MakeOffice({"Office/StartUp/Powerpoint"});
-    const fs::path templates = box.volume / "Chosen Templates";
+    const fs::path templates = sandbox.volume / "Chosen Templates";
     fs::create_directories(templates);
     ToOfficeLocationPage();
     Answer({FolderItem(Office())});
@@ -676,7 +665,7 @@ TEST_F(RoadTest, OfficeLocatedAgainAfterGoingBack)
 
 TEST_F(RoadTest, KeynoteBackgroundsIntoAnAlternateFolder)
 {
-    const fs::path chosen = box.volume / "Alt Backgrounds";
+    const fs::path chosen = sandbox.volume / "Alt Backgrounds";
     fs::create_directories(chosen);
     ToDestinationPage();
 
@@ -692,7 +681,7 @@ TEST_F(RoadTest, KeynoteBackgroundsIntoAnAlternateFolder)
     ASSERT_EQ(w->Pages->Value(), 4);
     EXPECT_EQ(w->mainHeading->Text(), "Installation Successful");
     EXPECT_EQ(Sandbox::Tree(chosen / "BrenwickBackgrounds"), "Dawn.jpg\nDusk.jpg\nNoon.jpg\n");
-    EXPECT_FALSE(fs::exists(box.volume / "Applications" / "Lumora" / "Backgrounds"));
+    EXPECT_FALSE(fs::exists(sandbox.volume / "Applications" / "Lumora" / "Backgrounds"));
     EXPECT_TRUE(w->lblFinishNote->Text().endsWith(
         QStringLiteral("Lumora Backgrounds are installed to \nMacHD:Alt Backgrounds:BrenwickBackgrounds:")))
         << w->lblFinishNote->Text().toStdString();
@@ -703,7 +692,7 @@ TEST_F(RoadTest, KeynoteBackgroundsIntoAnAlternateFolder)
 
 TEST_F(RoadTest, KeynoteCancelledAlternateAsksAgainAndDefaultStillWorks)
 {
-    const fs::path chosen = box.volume / "Alt Backgrounds";
+    const fs::path chosen = sandbox.volume / "Alt Backgrounds";
     fs::create_directories(chosen);
     ToDestinationPage();
     w->rbAltLoc->SetValue(true);
@@ -723,7 +712,7 @@ TEST_F(RoadTest, KeynoteCancelledAlternateAsksAgainAndDefaultStillWorks)
     w->rbDefaultLoc_Action();
     Click(w->continueButton);
     ASSERT_EQ(w->Pages->Value(), 4);
-    EXPECT_EQ(Sandbox::Tree(box.volume / "Applications" / "Lumora" / "Backgrounds"), "Dawn.jpg\nDusk.jpg\nNoon.jpg\n");
+    EXPECT_EQ(Sandbox::Tree(sandbox.volume / "Applications" / "Lumora" / "Backgrounds"), "Dawn.jpg\nDusk.jpg\nNoon.jpg\n");
     EXPECT_FALSE(fs::exists(chosen / "BrenwickBackgrounds"));
 
     FinishAndClose();
