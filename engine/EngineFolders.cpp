@@ -2,7 +2,6 @@
 #include "Folders.h"
 #include "Global.h"
 
-#include <QDir>
 #include <QtGlobal>
 #include <filesystem>
 #include <optional>
@@ -50,15 +49,12 @@ bool IsEmptyFolder(const FolderItem& folder)
 
 namespace {
 
-std::optional<fs::path> RealPath(const fs::path& path)
+std::optional<fs::path> RealPath(const FolderItem& item)
 {
-    std::error_code ec;
-    fs::path real = fs::weakly_canonical(path, ec);
-    if (ec)
+    const FolderItem real = item.RealItem();
+    if (real.IsNil())
         return std::nullopt;
-    if (!real.has_filename() && real.has_relative_path())   // a trailing separator
-        real = real.parent_path();
-    return real;
+    return real.NativePath();
 }
 
 // True when outer is inner or one of the folders above it.
@@ -81,10 +77,10 @@ std::vector<fs::path> ProtectedPlaces()
     auto add = [&places](const FolderItem& item) {
         if (item.IsNil())
             return;
-        if (auto real = RealPath(item.NativePath()))
+        if (auto real = RealPath(item))
             places.push_back(*real);
     };
-    add(FolderItem(fs::path(QDir::homePath().toStdString())));
+    add(HomeFolder());
     add(GetFolderItem(""));
     add(Global::osVolume);
     add(SpecialFolder::Library().Parent());
@@ -123,7 +119,7 @@ bool MayRemove(const FolderItem& folder, const QList<QStringList>& shapes)
         return false;
     if (IsVolume(folder))
         return Refuse(folder, "it is a volume");
-    const std::optional<fs::path> real = RealPath(folder.NativePath());
+    const std::optional<fs::path> real = RealPath(folder);
     if (!real)
         return Refuse(folder, "its real location cannot be found");
     bool shaped = false;
@@ -142,8 +138,8 @@ bool MayRemoveInside(const FolderItem& folder, const FolderItem& base, const QSt
 {
     if (!MayRemove(folder, {names}))
         return false;
-    const std::optional<fs::path> real = RealPath(folder.NativePath());
-    std::optional<fs::path> expected = RealPath(base.NativePath());
+    const std::optional<fs::path> real = RealPath(folder);
+    std::optional<fs::path> expected = RealPath(base);
     if (expected) {
         for (const QString& name : names)
             *expected /= name.toStdString();

@@ -7,17 +7,6 @@
 #include "EngineFolders.h"
 
 #include <QtGlobal>
-#include <filesystem>
-
-namespace {
-
-bool IsLink(const FolderItem& item)
-{
-    std::error_code ec;
-    return std::filesystem::is_symlink(item.NativePath(), ec);
-}
-
-}
 
 int Installer::CountFiles(const FolderItem& folder, bool recursive)
 {
@@ -76,7 +65,7 @@ void Installer::DeleteFiles(const FolderItem& folder, ProgressBar& bar)
         FileResult deleted;
         if (item.Directory()) {
             // A link to a folder goes as a link: what it leads to is not ours.
-            if (!IsLink(item))
+            if (!item.IsAlias())
                 DeleteFiles(item, bar);
             deleted = item.Delete();
         } else {
