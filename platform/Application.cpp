@@ -1,6 +1,7 @@
 // The application object, the event loop and the report of exceptions that
 // no handler caught.
 #include "Application.h"
+#include "Dialogs.h"
 #include "FolderItem.h"
 #include "MenuBar.h"
 #include "Window.h"
@@ -197,12 +198,17 @@ void Application::ReportUnhandled(const std::exception_ptr& error)
     if (s_reporting)
         return;   // an exception while the report itself is shown
     s_reporting = true;
-    if (s_hook) {
-        try { s_hook(message); } catch (...) {}
-        s_reporting = false;
-        return;
+    const bool replaced = bool(s_hook);
+    try {
+        if (replaced)
+            s_hook(message);
+        else
+            MsgBox(message);
+    } catch (...) {
     }
     s_reporting = false;
+    if (replaced)
+        return;
     s_failed = true;
     if (s_inLoop)
         QCoreApplication::exit(1);

@@ -144,3 +144,22 @@ bool operator==(const FolderItem& a, const FolderItem& b)
         return a.IsNil() && b.IsNil();
     return *a.m_path == *b.m_path;
 }
+
+bool FolderItem::IsAlias() const
+{
+    requireNotNil("IsAlias");
+    std::error_code ec;
+    return fs::is_symlink(*m_path, ec);
+}
+
+FolderItem FolderItem::RealItem() const
+{
+    requireNotNil("RealItem");
+    std::error_code ec;
+    fs::path real = fs::weakly_canonical(*m_path, ec);
+    if (ec)
+        return {};
+    if (!real.has_filename() && real.has_relative_path())   // a trailing separator
+        real = real.parent_path();
+    return FolderItem(real);
+}

@@ -73,6 +73,12 @@ public:
     // whole. nullptr when the file cannot be created.
     std::unique_ptr<TextOutputStream> CreateTextFile() const;
 
+    // A symbolic link (an alias); such an item is never walked into.
+    bool IsAlias() const;
+    // The same place with links and ".." resolved (as far as it exists);
+    // nil when it cannot be worked out. Safety checks compare these.
+    FolderItem RealItem() const;
+
     const std::filesystem::path& NativePath() const;     // throws on nil
 
     friend bool operator==(const FolderItem& a, const FolderItem& b);

@@ -48,12 +48,15 @@ FolderItem Library()
 
 } // namespace SpecialFolder
 
+FolderItem HomeFolder()
+{
+    const fs::path home = environmentPath("HOME");
+    return FolderItem(home.empty() ? fs::path(QDir::homePath().toStdString()) : home);
+}
+
 FolderItem PreferencesFolder()
 {
-    fs::path home = environmentPath("HOME");
-    if (home.empty())
-        home = QDir::homePath().toStdString();
-    const fs::path preferences = home / "Library" / "Preferences";
+    const fs::path preferences = HomeFolder().NativePath() / "Library" / "Preferences";
     std::error_code ec;
     fs::create_directories(preferences, ec);   // callers see a missing one through Exists
     return FolderItem(preferences);

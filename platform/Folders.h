@@ -15,6 +15,7 @@ namespace SpecialFolder {
 FolderItem Library();            // the system volume's Library folder; its Parent is the volume
 }
 
+FolderItem HomeFolder();         // the user's home ($HOME)
 FolderItem PreferencesFolder();  // ~/Library/Preferences, created when missing
 // The item at a colon path; nil when the path names no place on this machine.
 // An empty path gives the installer folder.

@@ -2,6 +2,7 @@
 // report of exceptions that leave a handler.
 #include "Application.h"
 #include "Controls.h"
+#include "Dialogs.h"
 #include "FolderItem.h"
 #include "MenuBar.h"
 #include "Window.h"
@@ -11,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <stdexcept>
 
 namespace {
@@ -123,11 +125,25 @@ TEST_F(ReportTest, ACancelCloseThatThrowsIsReportedAndKeepsTheWindow)
     window->armed = false;
 }
 
-TEST(ReportDeath, WithoutAHookTheProcessEndsWithANonZeroStatus)
+// Shows each message box's text on stderr, where the death test reads it.
+class EchoDialogs : public ScriptedDialogs {
+public:
+    void MsgBox(const QString& text) override
+    {
+        std::fprintf(stderr, "message box: %s\n", text.toLocal8Bit().constData());
+    }
+};
+
+TEST(ReportDeath, WithoutAHookTheMessageIsShownAndTheProcessEndsWithANonZeroStatus)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(RunHandler([] { throw NilObjectException("the CD is gone"); }),
-                ::testing::ExitedWithCode(1), "NilObjectException.*the CD is gone");
+    EXPECT_EXIT(
+        {
+            EchoDialogs dialogs;
+            ScopedDialogDriver driver(dialogs);
+            RunHandler([] { throw NilObjectException("the CD is gone"); });
+        },
+        ::testing::ExitedWithCode(1), "message box: An exception of class NilObjectException.*the CD is gone");
 }
 
 class LoopTest : public ::testing::Test {
@@ -146,6 +162,8 @@ protected:
 
 TEST_F(LoopTest, AnUnhandledExceptionInTheLoopEndsItWithStatusOne)
 {
+    ScriptedDialogs dialogs;
+    ScopedDialogDriver driver(dialogs);
     Application app(g_argc, g_argv);
     auto* window = new Window(200, 100);
     window->Show();
@@ -158,6 +176,9 @@ TEST_F(LoopTest, AnUnhandledExceptionInTheLoopEndsItWithStatusOne)
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(status, 1);
     EXPECT_NE(err.find("copy failed"), std::string::npos) << err;
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("std::runtime_error")));
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("copy failed")));
 }
 
 TEST_F(LoopTest, QuitEndsTheLoopWithItsStatusAndClosesTheWindows)

@@ -1,0 +1,100 @@
+// Keynote content: themes into Keynote's theme folder of the Library,
+// backgrounds into the chosen folder, Keynote templates into
+// Applications:Lumora on the system volume; and their removal.
+//
+// A removal deletes a folder named by the install log, which the user can
+// edit: it goes ahead only for a folder shaped like the one the install made
+// (EngineFolders::MayRemove), and reports false when anything is left.
+#include "Installer.h"
+#include "Controls.h"
+#include "EngineFolders.h"
+#include "Folders.h"
+#include "Global.h"
+
+using EngineFolders::IsEmptyFolder;
+using EngineFolders::IsFolder;
+using EngineFolders::IsPresent;
+using EngineFolders::TakeFolders;
+
+bool Installer::InstallThemes(ProgressBar& bar)
+{
+    const FolderItem lumora = TakeFolders(SpecialFolder::Library(), {"Application Support", "Keynote", "Themes", "Lumora"});
+    Global::themeInstallFolder = lumora;
+    if (!IsPresent(Global::cdThemeFolder))
+        return false;
+    bar.SetMaximum(CountFiles(Global::cdThemeFolder, true));
+    return CopyFiles(Global::cdThemeFolder, lumora, bar, 1);
+}
+
+bool Installer::InstallBackgrounds(ProgressBar& bar)
+{
+    if (!IsPresent(Global::cdBgFolder))
+        return false;
+    const FolderItem destination = Global::bgInstallFolder;
+    if (destination.IsNil())
+        return false;
+    EngineFolders::MakeFolder(destination);
+    if (!IsFolder(destination))
+        return false;
+    if (!IsEmptyFolder(destination))
+        return true;
+    bar.SetMaximum(CountFiles(Global::cdBgFolder, true));
+    return CopyFiles(Global::cdBgFolder, destination, bar, 1);
+}
+
+bool Installer::InstallKeynoteTemplates(ProgressBar& bar)
+{
+    const FolderItem templates = TakeFolders(Global::osVolume, {"Applications", "Lumora", "KeynoteTemplates"});
+    if (!IsFolder(templates))
+        return false;
+    if (!IsEmptyFolder(templates))
+        return true;
+    bar.SetMaximum(CountFiles(Global::cdKeynoteTemplates, true));
+    return CopyFiles(Global::cdKeynoteTemplates, templates, bar, 1);
+}
+
+namespace {
+
+// Runs the bar down from the folder's file count as the files go.
+bool RemoveWithCountdown(Installer& installer, const FolderItem& folder, ProgressBar& bar)
+{
+    const int files = installer.CountFiles(folder, true);
+    bar.SetMaximum(files);
+    bar.SetValue(files);
+    installer.DeleteFiles(folder, bar);
+    return !folder.Exists();
+}
+
+}
+
+bool Installer::UninstallThemes(ProgressBar& bar)
+{
+    const FolderItem folder = Global::themeInstalledFolder;
+    if (!IsPresent(folder) || !EngineFolders::MayRemove(folder, {{"Themes", "Lumora"}}))
+        return false;
+    return RemoveWithCountdown(*this, folder, bar);
+}
+
+bool Installer::UninstallBackgrounds(ProgressBar& bar)
+{
+    const FolderItem folder = Global::bgInstalledFolder;
+    if (!IsPresent(folder) || !EngineFolders::MayRemove(folder, {{"Backgrounds"}, {"BrenwickBackgrounds"}}))
+        return false;
+    return RemoveWithCountdown(*this, folder, bar);
+}
+
+bool Installer::uninstallKeynoteTemplates(ProgressBar& bar)
+{
+    if (Global::osVolume.IsNil())
+        return false;
+    const QStringList chain{"Applications", "Lumora", "KeynoteTemplates"};
+    FolderItem templates = Global::osVolume;
+    for (const QString& name : chain)
+        templates = templates.Child(name);
+    if (!IsPresent(templates) || !EngineFolders::MayRemoveInside(templates, Global::osVolume, chain))
+        return false;
+    // The bar counts down from where the caller left it.
+    bar.SetMaximum(CountFiles(templates, true));
+    DeleteFiles(templates, bar);
+    return !templates.Exists();
+}
