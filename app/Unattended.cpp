@@ -14,6 +14,7 @@
 
 namespace {
 
+constexpr int kKeynoteOptionsPage = 1;
 constexpr int kProgramChoicePage = 5;
 constexpr int kOfficeLocationPage = 7;
 
@@ -107,6 +108,8 @@ void Unattended::Step()
     }
 
     bool pressed = false;
+    if (page == kKeynoteOptionsPage)
+        ReportChoices();
     if (page == kProgramChoicePage) {
         RadioButton& program = m_command.program == CommandLine::Program::Keynote ? *wizard.rbdKeyNote
                                                                                     : *wizard.rbdLumora;
@@ -202,6 +205,21 @@ bool Unattended::Click(RadioButton& radio)
     radio.SetValue(true);
     RunHandler(radio.Action);
     return true;
+}
+
+// The content choices as the Keynote options page shows them: a person
+// would see a box the CD cannot fill cleared and greyed out.
+void Unattended::ReportChoices()
+{
+    const mainWindow& wizard = *m_wizard;
+    for (const CheckBox* box : {wizard.chkInstTheme, wizard.chkInstBg, wizard.chkInstallKeyTemplates,
+                                wizard.ChkInstallLMFonts}) {
+        if (!box->IsShown())
+            continue;
+        m_report.Print(QStringLiteral("  [%1] %2%3")
+                           .arg(box->Value() ? QLatin1Char('x') : QLatin1Char(' '))
+                           .arg(box->Caption(), box->Enabled() ? QString() : QStringLiteral(" (not offered)")));
+    }
 }
 
 QString Unattended::Heading() const

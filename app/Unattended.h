@@ -46,6 +46,7 @@ private:
     void Step();
     void AfterPress();
     void Conclude();
+    void ReportChoices();
     bool Press(PushButton& button);
     bool Click(RadioButton& radio);
     void Fail(const QString& reason);

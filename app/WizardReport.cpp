@@ -102,15 +102,21 @@ void WizardReport::UpdateProgress()
     // bar back to 0 before each step, the PowerPoint page goes on from where
     // the last step left it: a value above the last one seen is a
     // continuation.
-    if (!m_inStep || m_step.bar != bar || m_step.label != label || m_step.installer != installer
-        || m_step.maximum != maximum) {
+    const bool newLabel = !m_inStep || m_step.label != label;
+    if (newLabel || m_step.bar != bar || m_step.installer != installer || m_step.maximum != maximum) {
         EndStep();
-        m_step = Step{bar, label, installer, maximum, value > lastValue ? lastValue : 0, 0, QString()};
+        m_step = Step{bar, label, installer, maximum, value > lastValue ? lastValue : 0, 0, false, QString()};
+        // Work that lets events through without moving the bar (the web
+        // updater's copy) is no copying step. The Keynote page's new label
+        // with a bar above 0 is: its first file may bring the bar back to
+        // the value the last step ended on.
+        m_step.moved = newLabel && value != 0;
         m_inStep = true;
     }
+    m_step.moved = m_step.moved || value != lastValue;
     lastValue = value;
     m_step.done = std::clamp(value - m_step.base, 0, std::max(maximum, 0));
-    if (m_step.done == 0)
+    if (!m_step.moved || m_step.done == 0)
         return;   // nothing copied yet: not (yet) a copying step
 
     const QString line = LineOf(m_step);
@@ -143,7 +149,7 @@ QString WizardReport::LineOf(const Step& step) const
 
 void WizardReport::EndStep()
 {
-    if (m_inStep && m_step.done > 0) {
+    if (m_inStep && m_step.moved && m_step.done > 0) {
         const QString line = LineOf(m_step);
         if (line != m_step.shown)
             Write(line);
@@ -158,7 +164,7 @@ void WizardReport::EndStep()
 
 void WizardReport::Print(const QString& text)
 {
-    if (m_inStep && m_step.done > 0 && LineOf(m_step) != m_step.shown)
+    if (m_inStep && m_step.moved && m_step.done > 0 && LineOf(m_step) != m_step.shown)
         Write(LineOf(m_step));
     if (m_lineOpen) {
         std::fputc('\n', m_out);

@@ -47,6 +47,7 @@ private:
         int maximum = 0;
         int base = 0;        // the bar's value when the step began
         int done = 0;
+        bool moved = false;  // the bar moved: the step copies (and is shown)
         QString shown;       // the last line written for this step
     };
 

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <vector>
@@ -44,12 +45,16 @@ struct Outcome {
     return ::testing::AssertionSuccess();
 }
 
-class UnattendedRun : public ::testing::Test {
-protected:
+// One machine: a sandbox whose system volume has its Library and
+// Preferences folders, and the program run on it.
+class Machine {
+public:
+    Machine() { fs::create_directories(sandbox.volume / "Library" / "Preferences"); }
+
     // Runs lumora-installer with the sandbox's volume, home and CD, and
     // without any display or platform choice: the unattended mode must
     // need none.
-    Outcome Run(const QStringList& arguments)
+    Outcome RunInstaller(const QStringList& arguments)
     {
         const char* bin = std::getenv("LUMORA_BUILD_BIN");
         if (!bin) {
@@ -59,6 +64,9 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             env.remove(QString::fromLatin1(name));
+        env.insert("LUMORA_VOLUME", Path(sandbox.volume));
+        env.insert("HOME", Path(sandbox.home));
+        env.insert("LUMORA_MEDIA", Path(sandbox.media));
         QProcess process;
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(QString::fromStdString(sandbox.root.string()));
@@ -79,7 +87,7 @@ protected:
 
     // The same on a terminal: stdout and stderr are a pseudo-terminal, whose
     // text (with its "\r\n" line ends) comes back as one string.
-    Outcome RunOnTerminal(const QStringList& arguments)
+    Outcome RunInstallerOnTerminal(const QStringList& arguments)
     {
         const QByteArray program = qgetenv("LUMORA_BUILD_BIN") + "/lumora-installer";
         std::vector<QByteArray> args{program};
@@ -97,6 +105,9 @@ protected:
             return {};
         }
         if (pid == 0) {
+            setenv("LUMORA_VOLUME", sandbox.volume.c_str(), 1);
+            setenv("HOME", sandbox.home.c_str(), 1);
+            setenv("LUMORA_MEDIA", sandbox.media.c_str(), 1);
             unsetenv("QT_QPA_PLATFORM");
             unsetenv("DISPLAY");
             unsetenv("WAYLAND_DISPLAY");
@@ -142,15 +153,21 @@ protected:
     Sandbox sandbox;
 };
 
+class UnattendedRun : public ::testing::Test, protected Machine {};
+
 TEST_F(UnattendedRun, KeynoteInstallsEverythingTheCDOffersIntoTheDefaultPlaces)
 {
     sandbox.MakeCD();
-    const Outcome run = Run({"--unattended", "keynote"});
+    const Outcome run = RunInstaller({"--unattended", "keynote"});
 
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(InOrder(run.out, {"Welcome to the Lumora™ Installer\n",
                                   "What presentation software do you use?\n",
                                   "Select Install/Uninstall Type\n",
+                                  "  [x] Install Themes\n",
+                                  "  [x] Install Backgrounds\n",
+                                  "  [x] Install Templates\n",
+                                  "  [x] Install Fonts\n",
                                   "Destination\n",
                                   "Installation in Progress\n",
                                   "  Installing Lumora Themes  100%  3 of 3 files\n",
@@ -178,7 +195,7 @@ TEST_F(UnattendedRun, PowerPointCopiesTheAddInIntoTheOfficeFolderAndInstallsTheR
 {
     sandbox.MakeCD();
     const fs::path office = MakeOffice();
-    const Outcome run = Run({"--unattended", "powerpoint", "--office", Path(office)});
+    const Outcome run = RunInstaller({"--unattended", "powerpoint", "--office", Path(office)});
 
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(InOrder(run.out, {"Welcome to the Lumora™ Installer\n",
@@ -186,12 +203,18 @@ TEST_F(UnattendedRun, PowerPointCopiesTheAddInIntoTheOfficeFolderAndInstallsTheR
                                   "Lumora\n",
                                   "Choose your Microsoft Office location\n",
                                   "Installation in Progress\n",
-                                  "  Installing PowerPoint content  100%  3 of 3 files\n",
-                                  "  Installing PowerPoint content  100%  2 of 2 files\n",
-                                  "  Installing PowerPoint content  100%  2 of 2 files\n",
                                   "Installation completed sucessfully\n",
                                   "Lumora Toolbar will be available the next time you open PowerPoint®\n"}));
     EXPECT_FALSE(run.err.contains("lumora-installer:")) << run.err.toStdString();
+    // One finished line per copying step, backgrounds, templates and fonts;
+    // the web updater's copy moves no bar and makes none.
+    QStringList finished;
+    for (const QString& line : run.out.split('\n'))
+        if (line.startsWith("  Installing") && line.contains("100%"))
+            finished << line;
+    EXPECT_EQ(finished, QStringList({"  Installing PowerPoint content  100%  3 of 3 files",
+                                     "  Installing PowerPoint content  100%  2 of 2 files",
+                                     "  Installing PowerPoint content  100%  2 of 2 files"}));
 
     EXPECT_EQ(Sandbox::Tree(office / "Office" / "StartUp" / "Powerpoint"), Sandbox::Tree(sandbox.cd() / "PPA"));
     EXPECT_EQ(Sandbox::Tree(Lumora() / "Backgrounds"), Sandbox::Tree(sandbox.cd() / "Backgrounds"));
@@ -204,7 +227,7 @@ TEST_F(UnattendedRun, PowerPointCopiesTheAddInIntoTheOfficeFolderAndInstallsTheR
 TEST_F(UnattendedRun, OnATerminalEachStepIsOneLineRedrawnInPlace)
 {
     sandbox.MakeCD();
-    const Outcome run = RunOnTerminal({"--unattended", "keynote"});
+    const Outcome run = RunInstallerOnTerminal({"--unattended", "keynote"});
 
     EXPECT_EQ(run.status, 0) << run.out.toStdString();
     EXPECT_TRUE(InOrder(run.out, {"Installation in Progress\r\n",
@@ -212,56 +235,93 @@ TEST_F(UnattendedRun, OnATerminalEachStepIsOneLineRedrawnInPlace)
                                   "Installation Successful\r\n"}));
 }
 
-// What stops the wizard is printed on stderr and ends the run with status 1,
-// never with a wait for a person.
-TEST_F(UnattendedRun, ACDWithoutThemesEndsInError)
+// A CD without themes: the Keynote options page clears and greys out
+// "Install Themes", so the default choices install the rest, as a person
+// pressing Continue would, and the output says the themes were not offered.
+TEST_F(UnattendedRun, ACDWithoutThemesInstallsTheRestAndSaysSo)
 {
     sandbox.MakeCD();
     fs::remove_all(sandbox.cd() / "Themes");
-    const Outcome run = Run({"--unattended", "keynote"});
+    const Outcome run = RunInstaller({"--unattended", "keynote"});
 
-    EXPECT_EQ(run.status, 1) << run.out.toStdString();
-    EXPECT_TRUE(run.err.contains("Error occured during Installation")) << run.err.toStdString();
-    EXPECT_FALSE(fs::exists(sandbox.home / "Library" / "Preferences" / "Brenwick" / "ThemeInstallLog.log"));
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(InOrder(run.out, {"Select Install/Uninstall Type\n",
+                                  "  [ ] Install Themes (not offered)\n",
+                                  "  [x] Install Backgrounds\n",
+                                  "Installation Successful\n"}));
+    EXPECT_FALSE(fs::exists(sandbox.volume / "Library" / "Application Support" / "Keynote"));
+    EXPECT_EQ(Sandbox::Tree(Lumora() / "Backgrounds"), Sandbox::Tree(sandbox.cd() / "Backgrounds"));
+    const std::string log = Sandbox::ReadFile(sandbox.home / "Library" / "Preferences" / "Brenwick" / "ThemeInstallLog.log");
+    EXPECT_NE(log.find("Themes=no"), std::string::npos) << log;
 }
 
-TEST_F(UnattendedRun, ACDWithNeitherThemesNorBackgroundsStopsAtTheMessageSheet)
+// A run the wizard ends in error, or that would wait for a person (a message
+// sheet, a message box, another folder chooser), prints the texts on stderr
+// and ends with status 1 at once.
+TEST_F(UnattendedRun, RunsThatStopEndWithStatus1AndTheirTextsOnStderr)
 {
-    sandbox.MakeCD();
-    fs::remove_all(sandbox.cd() / "Themes");
-    fs::remove_all(sandbox.cd() / "Backgrounds");
-    const Outcome run = Run({"--unattended", "keynote"});
-
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains("lumora-installer: Select items to Install.")) << run.err.toStdString();
-    EXPECT_FALSE(fs::exists(Lumora()));
+    struct Case {
+        const char* name;
+        std::function<QStringList(Machine&)> setUp;   // gives the arguments
+        QStringList errors;
+    };
+    const auto keynote = [](Machine&) { return QStringList{"--unattended", "keynote"}; };
+    const Case cases[] = {
+        {"the volume has no Library for the themes",
+         [&](Machine& t) { fs::remove_all(t.sandbox.volume / "Library"); return keynote(t); },
+         {"lumora-installer: Error occured during Installation\n",
+          "lumora-installer: Click Close button to exit installation. \n"}},
+        {"the CD has neither themes nor backgrounds (message sheet)",
+         [&](Machine& t) {
+             fs::remove_all(t.sandbox.cd() / "Themes");
+             fs::remove_all(t.sandbox.cd() / "Backgrounds");
+             return keynote(t);
+         },
+         {"lumora-installer: Select items to Install.\n"}},
+        {"PowerPoint: the CD has no backgrounds",
+         [](Machine& t) {
+             fs::remove_all(t.sandbox.cd() / "Backgrounds");
+             return QStringList{"--unattended", "powerpoint", "--office", Path(t.MakeOffice())};
+         },
+         {"lumora-installer: Error occured during Installation\n"}},
+        {"PowerPoint: no Office folder inside --office (message box)",
+         [](Machine& t) {
+             fs::create_directories(t.sandbox.root / "Documents");
+             return QStringList{"--unattended", "powerpoint", "--office", Path(t.sandbox.root / "Documents")};
+         },
+         {"lumora-installer: Select Microsoft Office folder\n"}},
+        {"PowerPoint: no StartUp folder (a second folder chooser)",
+         [](Machine& t) {
+             fs::create_directories(t.sandbox.root / "Office X" / "Office");
+             return QStringList{"--unattended", "powerpoint", "--office", Path(t.sandbox.root / "Office X")};
+         },
+         {"lumora-installer: the installer asks for another folder after "}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Machine t;   // a machine of its own for each case
+        t.sandbox.MakeCD();
+        const Outcome run = t.RunInstaller(c.setUp(t));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(InOrder(run.err, c.errors)) << run.out.toStdString();
+        EXPECT_FALSE(run.out.contains("Installation Successful")) << run.out.toStdString();
+        EXPECT_FALSE(run.out.contains("Lumora Toolbar will be available")) << run.out.toStdString();
+        EXPECT_FALSE(fs::exists(t.sandbox.home / "Library" / "Preferences" / "Brenwick" / "ThemeInstallLog.log"));
+    }
 }
 
-TEST_F(UnattendedRun, AnOfficeFolderWithoutOfficeInsideStopsAtTheMessageBox)
-{
-    sandbox.MakeCD();
-    const fs::path notOffice = sandbox.root / "Documents";
-    fs::create_directories(notOffice);
-    const Outcome run = Run({"--unattended", "powerpoint", "--office", Path(notOffice)});
-
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains("lumora-installer: Select Microsoft Office folder")) << run.err.toStdString();
-    EXPECT_TRUE(InOrder(run.out, {"Choose your Microsoft Office location\n"}));
-    EXPECT_FALSE(run.out.contains("Installation in Progress")) << run.out.toStdString();
-    EXPECT_FALSE(fs::exists(Lumora()));
-}
-
-// Without StartUp the wizard asks for the start-up folder with a second
-// chooser, which no one is there to answer: nothing may be copied anywhere.
-TEST_F(UnattendedRun, AnOfficeFolderWithoutStartUpStopsAtTheSecondChooser)
+// Neither a refused Office folder nor one without its start-up folder may
+// receive the add-in, and nothing is installed.
+TEST_F(UnattendedRun, AnOfficeFolderThatIsNotAcceptedGetsNothing)
 {
     sandbox.MakeCD();
     const fs::path office = sandbox.root / "Microsoft Office X";
     fs::create_directories(office / "Office");
-    const Outcome run = Run({"--unattended", "powerpoint", "--office", Path(office)});
+    const Outcome run = RunInstaller({"--unattended", "powerpoint", "--office", Path(office)});
 
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains("asks for another folder")) << run.err.toStdString();
+    EXPECT_TRUE(InOrder(run.out, {"Choose your Microsoft Office location\n"}));
+    EXPECT_FALSE(run.out.contains("Installation in Progress")) << run.out.toStdString();
     EXPECT_EQ(Sandbox::Tree(office), "Office/\n");
     EXPECT_FALSE(fs::exists(Lumora()));
 }
@@ -288,19 +348,19 @@ TEST_F(UnattendedRun, UsageErrorsGiveStatus2AndOneLineWithoutInstalling)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Outcome run = Run(c.arguments);
+        const Outcome run = RunInstaller(c.arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_TRUE(run.err.startsWith("lumora-installer: ")) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(c.reason)) << run.err.toStdString();
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
     }
-    EXPECT_EQ(Sandbox::Tree(sandbox.volume), "");
+    EXPECT_EQ(Sandbox::Tree(sandbox.volume), "Library/\nLibrary/Preferences/\n");
 }
 
 TEST_F(UnattendedRun, HelpNamesTheModesAndTheEnvironmentWithoutADisplay)
 {
-    const Outcome run = Run({"--help"});
+    const Outcome run = RunInstaller({"--help"});
 
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(InOrder(run.out, {"--unattended keynote", "--unattended powerpoint", "--office DIR",
