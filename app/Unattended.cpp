@@ -103,12 +103,12 @@ void Unattended::Step()
     m_pressesOnPage = page == m_page ? m_pressesOnPage + 1 : 1;
     m_page = page;
     if (m_pressesOnPage > kMaxPressesOnPage || ++m_presses > kMaxPresses) {
-        Fail(QStringLiteral("the wizard stays on \"%1\" however often it is pressed on").arg(Heading()));
+        Fail(QStringLiteral("the wizard does not leave \"%1\", however often it is pressed on").arg(Heading()));
         return;
     }
 
     bool pressed = false;
-    if (page == kKeynoteOptionsPage)
+    if (page == kKeynoteOptionsPage && m_pressesOnPage == 1)
         ReportChoices();
     if (page == kProgramChoicePage) {
         RadioButton& program = m_command.program == CommandLine::Program::Keynote ? *wizard.rbdKeyNote
