@@ -42,4 +42,12 @@ public:
     // Declared by the design; no operation reads or writes them.
     TextOutputStream* outfile = nullptr;
     FolderItem fout;
+
+private:
+    // A content operation's copy: the bar's Maximum from the source's file
+    // count, then the copy into the existing destination.
+    bool CopyContent(const FolderItem& source, const FolderItem& destination, ProgressBar& bar);
+    // As CopyContent, but a destination that already holds any item is left
+    // as it is and counts as done.
+    bool CopyIntoEmpty(const FolderItem& source, const FolderItem& destination, ProgressBar& bar);
 };

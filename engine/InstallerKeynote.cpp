@@ -11,7 +11,6 @@
 #include "Folders.h"
 #include "Global.h"
 
-using EngineFolders::IsEmptyFolder;
 using EngineFolders::IsFolder;
 using EngineFolders::IsPresent;
 using EngineFolders::TakeFolders;
@@ -22,8 +21,7 @@ bool Installer::InstallThemes(ProgressBar& bar)
     Global::themeInstallFolder = lumora;
     if (!IsPresent(Global::cdThemeFolder))
         return false;
-    bar.SetMaximum(CountFiles(Global::cdThemeFolder, true));
-    return CopyFiles(Global::cdThemeFolder, lumora, bar, 1);
+    return CopyContent(Global::cdThemeFolder, lumora, bar);
 }
 
 bool Installer::InstallBackgrounds(ProgressBar& bar)
@@ -36,10 +34,7 @@ bool Installer::InstallBackgrounds(ProgressBar& bar)
     EngineFolders::MakeFolder(destination);
     if (!IsFolder(destination))
         return false;
-    if (!IsEmptyFolder(destination))
-        return true;
-    bar.SetMaximum(CountFiles(Global::cdBgFolder, true));
-    return CopyFiles(Global::cdBgFolder, destination, bar, 1);
+    return CopyIntoEmpty(Global::cdBgFolder, destination, bar);
 }
 
 bool Installer::InstallKeynoteTemplates(ProgressBar& bar)
@@ -47,10 +42,7 @@ bool Installer::InstallKeynoteTemplates(ProgressBar& bar)
     const FolderItem templates = TakeFolders(Global::osVolume, {"Applications", "Lumora", "KeynoteTemplates"});
     if (!IsFolder(templates))
         return false;
-    if (!IsEmptyFolder(templates))
-        return true;
-    bar.SetMaximum(CountFiles(Global::cdKeynoteTemplates, true));
-    return CopyFiles(Global::cdKeynoteTemplates, templates, bar, 1);
+    return CopyIntoEmpty(Global::cdKeynoteTemplates, templates, bar);
 }
 
 namespace {

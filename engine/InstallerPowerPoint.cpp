@@ -8,7 +8,6 @@
 
 #include <QtGlobal>
 
-using EngineFolders::IsEmptyFolder;
 using EngineFolders::IsFolder;
 using EngineFolders::TakeFolders;
 
@@ -17,10 +16,7 @@ bool Installer::InstallLMBackground(ProgressBar& bar)
     const FolderItem destination = Global::LmBackgroundPath;
     if (!IsFolder(destination))
         return false;
-    if (!IsEmptyFolder(destination))
-        return true;
-    bar.SetMaximum(CountFiles(Global::cdLMBackgroundPath, true));
-    return CopyFiles(Global::cdLMBackgroundPath, destination, bar, 1);
+    return CopyIntoEmpty(Global::cdLMBackgroundPath, destination, bar);
 }
 
 // Copied on every install: a file of the same name is replaced.
@@ -29,8 +25,7 @@ bool Installer::InstallLMTemplates(ProgressBar& bar)
     const FolderItem destination = Global::LMTemplatePath;
     if (!IsFolder(destination))
         return false;
-    bar.SetMaximum(CountFiles(Global::cdLmTemplatePath, true));
-    return CopyFiles(Global::cdLmTemplatePath, destination, bar, 1);
+    return CopyContent(Global::cdLmTemplatePath, destination, bar);
 }
 
 bool Installer::InstallLMFonts(ProgressBar& bar)
@@ -38,10 +33,7 @@ bool Installer::InstallLMFonts(ProgressBar& bar)
     const FolderItem fonts = TakeFolders(Global::osVolume, {"Applications", "Lumora", "LumoraFonts"});
     if (!IsFolder(fonts))
         return false;
-    if (!IsEmptyFolder(fonts))
-        return true;
-    bar.SetMaximum(CountFiles(Global::cdLMFonts, true));
-    return CopyFiles(Global::cdLMFonts, fonts, bar, 1);
+    return CopyIntoEmpty(Global::cdLMFonts, fonts, bar);
 }
 
 // A CD without the updater is no failure; an updater that cannot be copied is.

@@ -82,3 +82,16 @@ void Installer::DeleteFiles(const FolderItem& folder, ProgressBar& bar)
     if (!deleted)
         qWarning("%s", qUtf8Printable(deleted.message));
 }
+
+bool Installer::CopyContent(const FolderItem& source, const FolderItem& destination, ProgressBar& bar)
+{
+    bar.SetMaximum(CountFiles(source, true));
+    return CopyFiles(source, destination, bar, 1);
+}
+
+bool Installer::CopyIntoEmpty(const FolderItem& source, const FolderItem& destination, ProgressBar& bar)
+{
+    if (!EngineFolders::IsEmptyFolder(destination))
+        return true;
+    return CopyContent(source, destination, bar);
+}

@@ -10,6 +10,7 @@
 #include "WidgetBridge.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -150,13 +151,35 @@ void Control::SetTextColor(QColor color)
     ApplyFont();
 }
 
+namespace {
+
+// The font of size 0. The layout was made for the Mac's system font (Lucida
+// Grande, 13 pixels); elsewhere the common sans-serif faces are much wider,
+// so a condensed face at 12 pixels stands in for it and the captions fit
+// their fixed sizes.
+QFont SystemFont(QWidget* widget)
+{
+    QFont font = QApplication::font(widget);
+#ifndef Q_OS_MACOS
+    static const bool condensed = QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans Condensed"));
+    if (condensed)
+        font.setFamily(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPixelSize(12);
+#endif
+    return font;
+}
+
+} // namespace
+
 void Control::ApplyFont()
 {
     if (!m_widget)
         return;
-    QFont font = QApplication::font(m_widget);
+    QFont font = SystemFont(m_widget);
+    // Sizes are the Mac's points at 72 dpi: one point is one pixel, which is
+    // what the layout's fixed control sizes were made for.
     if (m_textSize > 0)
-        font.setPointSize(m_textSize);
+        font.setPixelSize(m_textSize);
     font.setBold(m_bold);
     m_widget->setFont(font);
     // Only the active and inactive colours: the disabled ones stay Qt's,

@@ -236,16 +236,17 @@ TEST_F(ControlsTest, StaticTextReadsBackAsSetAndShowsEveryLineEndAsABreak)
 TEST_F(ControlsTest, FontSizeBoldAndColourApplyAndADisabledLabelIsDimmed)
 {
     auto* label = new StaticText(window, QStringLiteral("label"), 10, 10, 300, 20);
-    const int systemSize = label->Widget()->font().pointSize();
+    const QFont systemFont = label->Widget()->font();
     label->SetTextSize(14);
     label->SetBold(true);
     label->SetTextColor(QColor(0xFF, 0x09, 0x00));
-    EXPECT_EQ(label->Widget()->font().pointSize(), 14);
+    EXPECT_EQ(label->Widget()->font().pixelSize(), 14);
     EXPECT_TRUE(label->Widget()->font().bold());
     EXPECT_EQ(label->Widget()->palette().color(QPalette::Active, QPalette::WindowText), QColor(0xFF, 0x09, 0x00));
 
     label->SetTextSize(0);
-    EXPECT_EQ(label->Widget()->font().pointSize(), systemSize);
+    EXPECT_EQ(label->Widget()->font().pointSize(), systemFont.pointSize());
+    EXPECT_EQ(label->Widget()->font().pixelSize(), systemFont.pixelSize());
     EXPECT_EQ(label->TextSize(), 0);
 
     label->SetTextColor(Qt::black);
