@@ -2,6 +2,7 @@
 // no handler caught.
 #include "Application.h"
 #include "Dialogs.h"
+#include "EventPump.h"
 #include "FolderItem.h"
 #include "MenuBar.h"
 #include "Window.h"
@@ -142,7 +143,7 @@ void Application::DoEvents(int milliseconds)
     if (!QCoreApplication::instance())
         return;
     if (milliseconds < 0)
-        QCoreApplication::processEvents();
+        EventPump::LetEventsThrough();
     else
         QCoreApplication::processEvents(QEventLoop::AllEvents, milliseconds);
 }

@@ -5,6 +5,7 @@
 // explicit button group (see ContainerGroup).
 #include "Controls.h"
 #include "Application.h"
+#include "EventPump.h"
 #include "FolderItem.h"
 #include "Window.h"
 #include "WidgetBridge.h"
@@ -324,6 +325,8 @@ ProgressBar::ProgressBar(Container* container, QString name, int left, int top, 
 void ProgressBar::SetValue(int value)
 {
     m_value = value;
+    if (value <= 0 || value >= m_maximum)
+        EventPump::FullPassNext();   // an end: the step's last state is drawn at once
     Show();
 }
 

@@ -5,17 +5,29 @@
 
 namespace EventPump {
 
+namespace {
+bool fullPassDue = false;
+}
+
 void LetEventsThrough()
 {
     using Clock = std::chrono::steady_clock;
-    static Clock::time_point last;
+    static Clock::time_point lastFullPass;
     if (!QCoreApplication::instance())
         return;
     const Clock::time_point now = Clock::now();
-    if (now - last < std::chrono::milliseconds(25))
+    if (!fullPassDue && now - lastFullPass < std::chrono::milliseconds(4)) {
+        QCoreApplication::sendPostedEvents();
         return;
-    last = now;
+    }
+    fullPassDue = false;
+    lastFullPass = now;
     QCoreApplication::processEvents();
+}
+
+void FullPassNext()
+{
+    fullPassDue = true;
 }
 
 } // namespace EventPump

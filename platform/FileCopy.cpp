@@ -70,22 +70,21 @@ FileResult Copier::copyFile(const fs::path& source, const struct stat& st, const
     const fs::path target = folder / source.filename();
     if (const int injected = InjectedFileFault(FileOp::Write, target))
         return failure(source, folder, injected);
-    struct stat existing;
-    bool replacing = ::lstat(target.c_str(), &existing) == 0;
-    if (replacing && existing.st_dev == st.st_dev && existing.st_ino == st.st_ino)
-        return FileResult::success();   // the file itself
 
     const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
         return failure(source, folder, errno);
+    // A new name, the common case, costs no look beforehand.
     fs::path written = target;
-    int out = -1;
-    if (!replacing) {
-        out = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        replacing = out < 0 && errno == EEXIST;
-    }
-    if (replacing)
+    int out = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (out < 0 && errno == EEXIST) {
+        struct stat existing;
+        if (::lstat(target.c_str(), &existing) == 0 && existing.st_dev == st.st_dev && existing.st_ino == st.st_ino) {
+            ::close(in);
+            return FileResult::success();   // the file itself
+        }
         out = CreateTempBeside(target, 0600, written);
+    }
     if (out < 0) {
         const int error = errno;
         ::close(in);
@@ -141,6 +140,8 @@ int Copier::copyData(int in, int out, off_t size)
         if (n == 0)
             return 0;
         copied += n;
+        if (copied == size)
+            return 0;   // the whole file as it was seen; no call to find the end
         if (copied >= nextPause) {
             nextPause += off_t(kChunk);
             EventPump::LetEventsThrough();
@@ -268,13 +269,17 @@ FileResult CopyInto(const fs::path& source, const fs::path& folder)
     struct stat st;
     if (::lstat(source.c_str(), &st) != 0)
         return failure(source, folder, errno);
-    struct stat folderStat;
-    if (::stat(folder.c_str(), &folderStat) != 0)
-        return failure(source, folder, errno);
-    if (!S_ISDIR(folderStat.st_mode))
-        return failure(source, folder, ENOTDIR);
-    if (S_ISDIR(st.st_mode) && isInside(folder, source))
-        return failure(source, folder, QStringLiteral("a folder cannot be copied into itself"));
+    // For a file, a missing folder or one that is a file fails the file's
+    // creation with the reason a look at the folder would give: no look first.
+    if (!S_ISREG(st.st_mode)) {
+        struct stat folderStat;
+        if (::stat(folder.c_str(), &folderStat) != 0)
+            return failure(source, folder, errno);
+        if (!S_ISDIR(folderStat.st_mode))
+            return failure(source, folder, ENOTDIR);
+        if (S_ISDIR(st.st_mode) && isInside(folder, source))
+            return failure(source, folder, QStringLiteral("a folder cannot be copied into itself"));
+    }
 
     FolderListing::Change change(folder);
     Copier copier;

@@ -18,3 +18,8 @@ int InjectedFileFault(FileOp op, const std::filesystem::path& target)
     const FileFaultHook& installed = hook();
     return installed ? installed(op, target) : 0;
 }
+
+bool FileFaultHookInstalled()
+{
+    return bool(hook());
+}

@@ -15,6 +15,7 @@ using FileFaultHook = std::function<int(FileOp op, const std::filesystem::path& 
 
 void SetFileFaultHook(FileFaultHook hook);
 int InjectedFileFault(FileOp op, const std::filesystem::path& target);   // 0 when none
+bool FileFaultHookInstalled();   // lets a hot path skip work done only for the hook
 
 // Installs a hook for the lifetime of the object.
 class ScopedFileFault {

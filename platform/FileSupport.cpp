@@ -74,6 +74,15 @@ timespec AccessTime(const struct stat& st)
 #endif
 }
 
+timespec ChangeTime(const struct stat& st)
+{
+#ifdef __APPLE__
+    return st.st_ctimespec;
+#else
+    return st.st_ctim;
+#endif
+}
+
 int64_t NowNanoseconds()
 {
     timespec now{};

@@ -24,6 +24,7 @@ int CreateTempBeside(const std::filesystem::path& target, mode_t mode, std::file
 int64_t Nanoseconds(const timespec& t);
 timespec ModificationTime(const struct stat& st);
 timespec AccessTime(const struct stat& st);
+timespec ChangeTime(const struct stat& st);   // the inode's last change; no one can set it
 int64_t NowNanoseconds();   // wall clock, the clock file times come from
 
 } // namespace FileSupport

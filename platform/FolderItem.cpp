@@ -14,18 +14,38 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A file goes with one unlink; only when that meets a folder is the item
+// looked at again. 0 or the errno of the failure.
+int unlinkOrRemoveFolder(const fs::path& path)
+{
+    if (::unlink(path.c_str()) == 0)
+        return 0;
+    const int error = errno;
+    struct stat st;
+    if ((error == EISDIR || error == EPERM) && ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        return ::rmdir(path.c_str()) == 0 ? 0 : errno;
+    return error;
+}
+
 // 0 when path is gone afterwards, else the errno of the failure.
 int removeItem(const fs::path& path)
 {
-    struct stat st;
-    if (::lstat(path.c_str(), &st) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? 0 : errno;
-    if (const int injected = InjectedFileFault(FileOp::Delete, path))
-        return injected;
+    if (FileFaultHookInstalled()) {
+        // The hook is asked about items that exist.
+        struct stat st;
+        if (::lstat(path.c_str(), &st) != 0)
+            return errno == ENOENT || errno == ENOTDIR ? 0 : errno;
+        if (const int injected = InjectedFileFault(FileOp::Delete, path))
+            return injected;
+    }
     FolderListing::Change change(path.parent_path());
-    const bool removed = (S_ISDIR(st.st_mode) ? ::rmdir(path.c_str()) : ::unlink(path.c_str())) == 0;
-    const int error = removed || errno == ENOENT ? 0 : errno;
-    change.Update(path.filename().native());
+    int error = unlinkOrRemoveFolder(path);
+    if (error == ENOENT || error == ENOTDIR)
+        error = 0;
+    if (error == 0)
+        change.Update(path.filename().native(), false);
+    else
+        change.Update(path.filename().native());
     return error;
 }
 
@@ -56,7 +76,14 @@ FolderItem FolderItem::Child(const QString& name) const
     const std::optional<std::string> nativeName = ColonPath::NativeName(name);
     if (!nativeName)
         return FolderItem();
-    return FolderItem(*m_path / *nativeName);
+    return Inside(*nativeName);
+}
+
+FolderItem FolderItem::Inside(const std::string& nativeName) const
+{
+    FolderItem item;
+    item.m_path = std::make_shared<const fs::path>(*m_path / nativeName);
+    return item;
 }
 
 bool FolderItem::Exists() const
@@ -96,7 +123,7 @@ FolderItem FolderItem::Item(int index) const
 {
     requireNotNil("Item");
     const std::optional<std::string> name = FolderListing::Item(*m_path, index);
-    return name ? FolderItem(*m_path / *name) : FolderItem();
+    return name ? Inside(*name) : FolderItem();
 }
 
 QString FolderItem::Name() const

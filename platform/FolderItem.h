@@ -85,5 +85,8 @@ public:
 
 private:
     void requireNotNil(const char* operation) const;
+    // The item of that name in this folder, for a name that is one component
+    // (never "", "." or ".."): the path stays normal with no work to make it so.
+    FolderItem Inside(const std::string& nativeName) const;
     std::shared_ptr<const std::filesystem::path> m_path;
 };

@@ -19,6 +19,7 @@ struct Listing {
     std::vector<std::string> names;   // sorted; names[first..] are the items
     size_t first = 0;
     timespec mtime{};
+    timespec ctime{};
     dev_t device = 0;
     ino_t inode = 0;
     int64_t readAt = 0;               // wall clock just before the read
@@ -31,27 +32,57 @@ struct Listing {
 constexpr size_t kSmallFolder = 64;
 constexpr size_t kRecheckShare = 32;
 constexpr size_t kMaxListings = 2048;
+constexpr int64_t kFineGap = 500'000;   // ns; a clock ticking in milliseconds never stamps closer
+constexpr int kFineSightings = 2;
 
 std::mutex mutex;
 std::unordered_map<std::string, Listing> listings;
 uint64_t lastGeneration = 0;
+std::unordered_map<dev_t, int> fineSightings;   // per device, up to kFineSightings
+
+bool sameTime(const timespec& a, const timespec& b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
 
 bool sameFolderState(const Listing& listing, const struct stat& st)
 {
-    const timespec mtime = FileSupport::ModificationTime(st);
-    return listing.mtime.tv_sec == mtime.tv_sec && listing.mtime.tv_nsec == mtime.tv_nsec
-        && listing.device == st.st_dev && listing.inode == st.st_ino;
+    return sameTime(listing.mtime, FileSupport::ModificationTime(st))
+        && sameTime(listing.ctime, FileSupport::ChangeTime(st)) && listing.device == st.st_dev
+        && listing.inode == st.st_ino;
 }
 
 void takeFolderState(Listing& listing, const struct stat& st)
 {
     listing.mtime = FileSupport::ModificationTime(st);
+    listing.ctime = FileSupport::ChangeTime(st);
     listing.device = st.st_dev;
     listing.inode = st.st_ino;
 }
 
+// Change times cannot be set by hand, so two of our own changes stamped
+// closer than a coarse clock's tick prove the device's clock fine.
+void noteOwnChange(const Listing& before, const struct stat& after)
+{
+    if (before.device != after.st_dev || before.inode != after.st_ino)
+        return;
+    const int64_t gap = FileSupport::Nanoseconds(FileSupport::ChangeTime(after)) - FileSupport::Nanoseconds(before.ctime);
+    if (gap > 0 && gap < kFineGap) {
+        int& sightings = fineSightings[after.st_dev];
+        sightings = std::min(sightings + 1, kFineSightings);
+    }
+}
+
+bool fineClock(dev_t device)
+{
+    const auto found = fineSightings.find(device);
+    return found != fineSightings.end() && found->second >= kFineSightings;
+}
+
 bool racy(const Listing& listing)
 {
+    if (fineClock(listing.device))
+        return false;
     // A time with no fraction comes from a file system that keeps whole
     // seconds (or two), whose ticks are that long.
     const int64_t tick = listing.mtime.tv_nsec == 0 ? 2'000'000'000 : 50'000'000;
@@ -173,6 +204,16 @@ Change::Change(const fs::path& folder) : m_folder(folder)
 
 void Change::Update(const std::string& name)
 {
+    apply(name, nullptr);
+}
+
+void Change::Update(const std::string& name, bool present)
+{
+    apply(name, &present);
+}
+
+void Change::apply(const std::string& name, const bool* knownPresent)
+{
     std::lock_guard lock(mutex);
     const auto found = listings.find(m_folder.native());
     if (found == listings.end())
@@ -184,10 +225,12 @@ void Change::Update(const std::string& name)
         return;
     }
     struct stat item;
-    if (::lstat((m_folder / name).c_str(), &item) == 0)
+    const bool present = knownPresent ? *knownPresent : ::lstat((m_folder / name).c_str(), &item) == 0;
+    if (present)
         insertName(listing, name);
     else
         removeName(listing, name);
+    noteOwnChange(listing, st);
     takeFolderState(listing, st);
     listing.generation = ++lastGeneration;
     m_generation = listing.generation;

@@ -2,13 +2,24 @@
 // The sorted listing of each folder, kept between calls so that walking a
 // folder item by item costs one stat per call, not a re-read.
 //
-// A listing is read again when the folder's modification time, device or
-// inode differ from when it was read. Our own changes (FolderListing::Change)
-// patch it in place instead. File systems stamp times with a coarse clock, so
-// a change made in the same tick as the last known one leaves the time as it
-// was: while the listing's time is that recent it is "racy" and is read again
-// now and then (every call for small folders, every size/32 calls for big
-// ones), which keeps a walk linear and still sees another program's change.
+// A listing is read again when the folder's modification or change time,
+// device or inode differ from when it was read. Our own changes
+// (FolderListing::Change) patch it in place instead. Many file systems stamp
+// times with a coarse clock, so a change made in the same tick as the last
+// known one leaves the times as they were: while the listing's time is that
+// recent it is "racy" and is read again now and then (every call for small
+// folders, every size/32 calls for big ones), which keeps a walk linear and
+// still sees another program's change.
+//
+// Other file systems give a change made after a look at the folder a time of
+// its own (Linux's fine-grained times after a stat, nanosecond clocks). A
+// device is taken to be one of them once two of our own changes, a stat apart,
+// were seen stamped less than 0.5 ms apart, which a clock that ticks in
+// milliseconds cannot do; there a listing is never racy, since any later
+// change shows in the times, and walking while deleting reads each folder once.
+// What no time can show is a change another program makes in the instant
+// between our check and our own change of the same folder; that one is seen
+// at the next read.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -28,7 +39,10 @@ class Change {
 public:
     explicit Change(const std::filesystem::path& folder);
     void Update(const std::string& name);
+    // As Update, when the caller knows whether the name is there now.
+    void Update(const std::string& name, bool present);
 private:
+    void apply(const std::string& name, const bool* knownPresent);
     std::filesystem::path m_folder;
     uint64_t m_generation = 0;   // 0: no current listing to patch
 };
