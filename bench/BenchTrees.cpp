@@ -135,3 +135,18 @@ std::string CompareTrees(const fs::path& expected, const fs::path& actual)
     }
     return {};
 }
+
+void ReadTree(const fs::path& root)
+{
+    std::vector<char> buf(kChunk);
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (!entry.is_regular_file())
+            continue;
+        int fd = ::open(entry.path().c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            fail("cannot open", entry.path());
+        while (::read(fd, buf.data(), buf.size()) > 0) {
+        }
+        ::close(fd);
+    }
+}

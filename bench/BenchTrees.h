@@ -25,3 +25,7 @@ void MakeTree(const std::filesystem::path& root, const TreeSpec& spec);
 // otherwise what differs first.
 std::string CompareTrees(const std::filesystem::path& expected, const std::filesystem::path& actual);
 
+
+// Reads every file of the tree, so that the run that follows finds it in
+// memory whatever the system paged out since the last run.
+void ReadTree(const std::filesystem::path& root);

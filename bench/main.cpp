@@ -7,9 +7,11 @@
 // tool, engine, tool... after one untimed warm-up pair, which also checks
 // that both copies came out whole.
 //
-// Fairness: every source tree is written once and read warm by both sides;
-// every run writes to a fresh destination in the same folder; a sync before
-// each timed run starts both sides with no dirty pages of an earlier run.
+// Fairness: every source tree is written once and read warm by both sides
+// (it is read through before every timed run, since the system may page out
+// what was not touched for a while); every run writes to a fresh destination
+// in the same folder; a sync before each timed run starts both sides with no
+// dirty pages of an earlier run.
 // The tools are child processes timed from spawn to exit.
 //
 // The last line printed is the summary, exactly:
@@ -105,8 +107,27 @@ struct Stats {
     throw std::runtime_error(why);
 }
 
-// Runs a tool to its end; its wall time in seconds.
-double runTool(std::vector<std::string> args)
+// Wall time and CPU time (user and system), in seconds.
+struct Timing {
+    double wall = 0;
+    double cpu = 0;
+};
+
+double cpuSeconds(const rusage& usage)
+{
+    auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+double ownCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return cpuSeconds(usage);
+}
+
+// Runs a tool to its end, timed from its start to its exit.
+Timing runTool(std::vector<std::string> args)
 {
     std::vector<char*> argv;
     for (auto& a : args)
@@ -118,12 +139,13 @@ double runTool(std::vector<std::string> args)
     if (err != 0)
         die("cannot run " + args[0] + ": " + std::strerror(err));
     int status = 0;
-    if (waitpid(pid, &status, 0) < 0)
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) < 0)
         die("cannot wait for " + args[0] + ": " + std::strerror(errno));
     double seconds = secondsSince(start);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         die(args[0] + " failed on " + args.back());
-    return seconds;
+    return {seconds, cpuSeconds(usage)};
 }
 
 // Measures the longest time the event loop goes without handling events: a
@@ -170,18 +192,19 @@ struct Bench {
 
     // CountFiles then CopyFiles into a new destination folder, as a content
     // operation runs them.
-    double EngineCopy(const fs::path& source, const fs::path& destination, int expectedFiles, bool measureGaps)
+    Timing EngineCopy(const fs::path& source, const fs::path& destination, int expectedFiles, bool measureGaps)
     {
         Installer installer;
         FolderItem from(source), to(destination);
         if (measureGaps)
             gaps.Start();
+        double cpu = ownCpuSeconds();
         auto start = Clock::now();
         bar->SetValue(0);
         bar->SetMaximum(installer.CountFiles(from, true));
         bool created = to.CreateAsFolder();
         bool copied = installer.CopyFiles(from, to, *bar, 1);
-        double seconds = secondsSince(start);
+        Timing timing{secondsSince(start), ownCpuSeconds() - cpu};
         if (measureGaps)
             gaps.Stop();
         if (!created || !copied)
@@ -189,38 +212,59 @@ struct Bench {
         if (bar->Maximum() != expectedFiles || bar->Value() != expectedFiles)
             die("the bar of the copy of " + source.string() + " ended at " + std::to_string(bar->Value()) + " of "
                 + std::to_string(bar->Maximum()) + ", not at " + std::to_string(expectedFiles));
-        return seconds;
+        return timing;
     }
 
     // CountFiles then DeleteFiles, as an uninstall runs them.
-    double EngineDelete(const fs::path& folder, int expectedFiles)
+    Timing EngineDelete(const fs::path& folder, int expectedFiles)
     {
         Installer installer;
         FolderItem item(folder);
+        double cpu = ownCpuSeconds();
         auto start = Clock::now();
         int count = installer.CountFiles(item, true);
         bar->SetMaximum(count);
         bar->SetValue(count);
         installer.DeleteFiles(item, *bar);
-        double seconds = secondsSince(start);
+        Timing timing{secondsSince(start), ownCpuSeconds() - cpu};
         if (count != expectedFiles || bar->Value() != 0)
             die("the bar of the deletion of " + folder.string() + " ran from " + std::to_string(count) + " to "
                 + std::to_string(bar->Value()) + ", not from " + std::to_string(expectedFiles) + " to 0");
         if (fs::exists(folder))
             die("the engine left " + folder.string() + " behind");
-        return seconds;
+        return timing;
+    }
+};
+
+// One side's runs: wall and CPU times.
+struct Side {
+    Stats wall, cpu;
+    void Add(const Timing& t)
+    {
+        wall.Add(t.wall);
+        cpu.Add(t.cpu);
     }
 };
 
 struct TreeResult {
     TreeSpec spec;
-    Stats engineCopy, cpCopy, copyRatio;
-    Stats engineDelete, rmDelete, deleteRatio;
+    Side engineCopy, cpCopy, engineDelete, rmDelete;
+    Stats copyRatio, deleteRatio;
 };
 
-void settle()
+void logPair(const TreeResult& result, const char* op, int run, const char* tool, const Timing& a, const Timing& b)
+{
+    std::fprintf(stderr, "  %s %s %s: engine %.1f ms (cpu %.1f), %s %.1f ms (cpu %.1f)\n", result.spec.name.c_str(), op,
+                 run == 0 ? "warm-up" : std::to_string(run).c_str(), a.wall * 1000, a.cpu * 1000, tool,
+                 b.wall * 1000, b.cpu * 1000);
+}
+
+// Before every timed run: no dirty pages of an earlier run, and the source
+// in memory (this machine pages out what was not touched for a while).
+void settle(const fs::path& source)
 {
     ::sync();
+    ReadTree(source);
 }
 
 void checkCopy(const fs::path& source, const fs::path& copy, const char* who)
@@ -230,29 +274,35 @@ void checkCopy(const fs::path& source, const fs::path& copy, const char* who)
         die(std::string(who) + " copied " + source.string() + " wrongly: " + diff);
 }
 
-void benchCopy(Bench& bench, const fs::path& source, TreeResult& result, int runs, bool measureGaps)
+// The copies stay until every tree's copy runs are done: this machine's file
+// system (ext4 without a journal) passes over inodes freed in the last minute
+// when it makes a new file, so a copy made just after twenty thousand
+// deletions crawls, and by an amount that depends on the moment.
+void benchCopy(Bench& bench, const fs::path& source, TreeResult& result, int runs, bool measureGaps,
+               std::vector<fs::path>& copies)
 {
     int files = result.spec.FileCount();
     for (int run = 0; run <= runs; ++run) {
         bool warmUp = run == 0;
         fs::path mine = bench.Fresh(result.spec.name + "-engine");
-        settle();
-        double a = bench.EngineCopy(source, mine, files, measureGaps);
+        settle(source);
+        Timing a = bench.EngineCopy(source, mine, files, measureGaps);
         if (warmUp)
             checkCopy(source, mine, "the engine");
-        fs::remove_all(mine);
+        copies.push_back(mine);
 
         fs::path theirs = bench.Fresh(result.spec.name + "-cp");
-        settle();
-        double b = runTool({"cp", "-r", source.string(), theirs.string()});
+        settle(source);
+        Timing b = runTool({"cp", "-r", source.string(), theirs.string()});
         if (warmUp)
             checkCopy(source, theirs, "cp -r");
-        fs::remove_all(theirs);
+        copies.push_back(theirs);
+        logPair(result, "copy", run, "cp -r", a, b);
         if (warmUp)
             continue;
         result.engineCopy.Add(a);
         result.cpCopy.Add(b);
-        result.copyRatio.Add(a / b);
+        result.copyRatio.Add(a.wall / b.wall);
     }
 }
 
@@ -262,18 +312,19 @@ void benchDelete(Bench& bench, const fs::path& source, TreeResult& result, int r
     for (int run = 0; run <= runs; ++run) {
         fs::path mine = bench.Fresh(result.spec.name + "-delete-engine");
         runTool({"cp", "-r", source.string(), mine.string()});
-        settle();
-        double a = bench.EngineDelete(mine, files);
+        settle(source);
+        Timing a = bench.EngineDelete(mine, files);
 
         fs::path theirs = bench.Fresh(result.spec.name + "-delete-rm");
         runTool({"cp", "-r", source.string(), theirs.string()});
-        settle();
-        double b = runTool({"rm", "-rf", theirs.string()});
+        settle(source);
+        Timing b = runTool({"rm", "-rf", theirs.string()});
+        logPair(result, "delete", run, "rm -rf", a, b);
         if (run == 0)
             continue;
         result.engineDelete.Add(a);
         result.rmDelete.Add(b);
-        result.deleteRatio.Add(a / b);
+        result.deleteRatio.Add(a.wall / b.wall);
     }
 }
 
@@ -300,11 +351,15 @@ void report(const std::vector<TreeResult>& results, const Options& options, doub
     std::printf("%-7s %-16s %10s %10s %10s\n", "tree", "measure", "median", "min", "max");
     Stats allDeleteRatios;
     for (const auto& r : results) {
-        printRow(r.spec.name, "engine copy ms", r.engineCopy, 1000, "%10.1f");
-        printRow(r.spec.name, "cp -r ms", r.cpCopy, 1000, "%10.1f");
+        printRow(r.spec.name, "engine copy ms", r.engineCopy.wall, 1000, "%10.1f");
+        printRow(r.spec.name, "  cpu ms", r.engineCopy.cpu, 1000, "%10.1f");
+        printRow(r.spec.name, "cp -r ms", r.cpCopy.wall, 1000, "%10.1f");
+        printRow(r.spec.name, "  cpu ms", r.cpCopy.cpu, 1000, "%10.1f");
         printRow(r.spec.name, "copy/cp", r.copyRatio, 1, "%10.3f");
-        printRow(r.spec.name, "engine delete ms", r.engineDelete, 1000, "%10.1f");
-        printRow(r.spec.name, "rm -rf ms", r.rmDelete, 1000, "%10.1f");
+        printRow(r.spec.name, "engine delete ms", r.engineDelete.wall, 1000, "%10.1f");
+        printRow(r.spec.name, "  cpu ms", r.engineDelete.cpu, 1000, "%10.1f");
+        printRow(r.spec.name, "rm -rf ms", r.rmDelete.wall, 1000, "%10.1f");
+        printRow(r.spec.name, "  cpu ms", r.rmDelete.cpu, 1000, "%10.1f");
         printRow(r.spec.name, "delete/rm", r.deleteRatio, 1, "%10.3f");
         for (double x : r.deleteRatio.samples)
             allDeleteRatios.Add(x);
@@ -352,6 +407,7 @@ int runBench(const Options& options)
     Application::DoEvents();
 
     std::vector<TreeResult> results;
+    std::vector<fs::path> sources;
     for (const auto& spec : specs) {
         if (!options.only.empty() && spec.name != options.only)
             continue;
@@ -359,19 +415,26 @@ int runBench(const Options& options)
         std::fprintf(stderr, "making %s: %d files of %llu KiB\n", spec.name.c_str(), spec.FileCount(),
                      (unsigned long long)(spec.fileBytes >> 10));
         MakeTree(source, spec);
-        TreeResult result{spec, {}, {}, {}, {}, {}, {}};
-        std::fprintf(stderr, "copying %s\n", spec.name.c_str());
-        benchCopy(bench, source, result, options.runs, spec.name == "big");
-        std::fprintf(stderr, "deleting %s\n", spec.name.c_str());
-        benchDelete(bench, source, result, options.runs);
-        fs::remove_all(source);
-        results.push_back(std::move(result));
+        sources.push_back(source);
+        results.push_back(TreeResult{spec, {}, {}, {}, {}, {}, {}});
+    }
+    if (results.empty())
+        die("there is no tree named " + options.only);
+
+    std::vector<fs::path> copies;
+    for (std::size_t t = 0; t < results.size(); ++t) {
+        std::fprintf(stderr, "copying %s\n", results[t].spec.name.c_str());
+        benchCopy(bench, sources[t], results[t], options.runs, results[t].spec.name == "big", copies);
+    }
+    for (const fs::path& copy : copies)
+        fs::remove_all(copy);
+    for (std::size_t t = 0; t < results.size(); ++t) {
+        std::fprintf(stderr, "deleting %s\n", results[t].spec.name.c_str());
+        benchDelete(bench, sources[t], results[t], options.runs);
     }
 
     window->Close();
     Application::DoEvents();
-    if (results.empty())
-        die("there is no tree named " + options.only);
     report(results, options, bench.gaps.MaxMs());
     return 0;
 }

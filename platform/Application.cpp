@@ -2,7 +2,6 @@
 // no handler caught.
 #include "Application.h"
 #include "Dialogs.h"
-#include "EventPump.h"
 #include "FolderItem.h"
 #include "MenuBar.h"
 #include "Window.h"
@@ -143,7 +142,7 @@ void Application::DoEvents(int milliseconds)
     if (!QCoreApplication::instance())
         return;
     if (milliseconds < 0)
-        EventPump::LetEventsThrough();
+        QCoreApplication::processEvents();
     else
         QCoreApplication::processEvents(QEventLoop::AllEvents, milliseconds);
 }

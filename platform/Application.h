@@ -29,13 +29,6 @@ public:
 
     // Handles pending events, redrawing included, and returns. Works with or
     // without an Application object (only a QApplication is needed).
-    // With -1 it is cheap enough for a loop to call per file: posted events
-    // (deferred deletions, queued calls, repaints asked for) are handled at
-    // every call, the full pass of the event loop (input, timers, the window
-    // system) when the last one is at least 4 ms old or a progress bar has
-    // just reached either end, so the window still answers within a few ms
-    // and a finished step is drawn at once. A positive time always makes the
-    // full pass.
     static void DoEvents(int milliseconds = -1);
     // Ends the event loop with this exit status once control returns to it.
     static void Quit(int exitCode = 0);

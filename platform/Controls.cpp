@@ -5,7 +5,6 @@
 // explicit button group (see ContainerGroup).
 #include "Controls.h"
 #include "Application.h"
-#include "EventPump.h"
 #include "FolderItem.h"
 #include "Window.h"
 #include "WidgetBridge.h"
@@ -325,8 +324,6 @@ ProgressBar::ProgressBar(Container* container, QString name, int left, int top, 
 void ProgressBar::SetValue(int value)
 {
     m_value = value;
-    if (value <= 0 || value >= m_maximum)
-        EventPump::FullPassNext();   // an end: the step's last state is drawn at once
     Show();
 }
 

@@ -5,10 +5,6 @@
 
 namespace EventPump {
 
-namespace {
-bool fullPassDue = false;
-}
-
 void LetEventsThrough()
 {
     using Clock = std::chrono::steady_clock;
@@ -16,18 +12,12 @@ void LetEventsThrough()
     if (!QCoreApplication::instance())
         return;
     const Clock::time_point now = Clock::now();
-    if (!fullPassDue && now - lastFullPass < std::chrono::milliseconds(4)) {
+    if (now - lastFullPass < std::chrono::milliseconds(4)) {
         QCoreApplication::sendPostedEvents();
         return;
     }
-    fullPassDue = false;
     lastFullPass = now;
     QCoreApplication::processEvents();
-}
-
-void FullPassNext()
-{
-    fullPassDue = true;
 }
 
 } // namespace EventPump

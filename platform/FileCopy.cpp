@@ -5,7 +5,9 @@
 #include "FileSupport.h"
 #include "FolderListing.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -20,8 +22,23 @@ namespace FileCopy {
 
 namespace {
 
-constexpr size_t kChunk = size_t(8) << 20;    // events get through between chunks
+// The kernel copies in place in chunks sized to take a few milliseconds each
+// (they grow while they take under 4 ms and shrink when one takes over
+// 16 ms), and events get through between them: a window stays alive on a
+// slow CD as on a fast disk, and a fast copy costs few calls.
+constexpr size_t kFirstChunk = size_t(1) << 20;
+constexpr size_t kMinChunk = size_t(64) << 10;
+constexpr size_t kMaxChunk = size_t(64) << 20;
 constexpr size_t kBuffer = size_t(256) << 10; // when the kernel cannot copy in place
+
+size_t nextChunk(size_t chunk, ssize_t copied, std::chrono::steady_clock::duration took)
+{
+    if (took < std::chrono::milliseconds(4) && size_t(copied) == chunk)
+        return std::min(chunk * 2, kMaxChunk);
+    if (took > std::chrono::milliseconds(16))
+        return std::max(chunk / 2, kMinChunk);
+    return chunk;
+}
 
 FileResult failure(const fs::path& source, const fs::path& folder, const QString& reason)
 {
@@ -118,17 +135,20 @@ int Copier::copyData(int in, int out, off_t size)
     (void)size;
 #endif
     off_t copied = 0;
-    off_t nextPause = off_t(kChunk);
+    [[maybe_unused]] size_t chunk = kFirstChunk;
     for (;;) {
         ssize_t n;
 #ifdef __linux__
         if (inPlace) {
-            n = ::copy_file_range(in, nullptr, out, nullptr, kChunk, 0);
+            const auto start = std::chrono::steady_clock::now();
+            n = ::copy_file_range(in, nullptr, out, nullptr, chunk, 0);
             const bool emptyCopyOfFullFile = n == 0 && copied == 0 && size > 0;   // e.g. /proc files
             if ((n < 0 && inPlaceCopyUnsupported(errno)) || emptyCopyOfFullFile) {
                 inPlace = false;
                 continue;
             }
+            if (n > 0)
+                chunk = nextChunk(chunk, n, std::chrono::steady_clock::now() - start);
         } else
 #endif
             n = readWrite(in, out);
@@ -142,10 +162,7 @@ int Copier::copyData(int in, int out, off_t size)
         copied += n;
         if (copied == size)
             return 0;   // the whole file as it was seen; no call to find the end
-        if (copied >= nextPause) {
-            nextPause += off_t(kChunk);
-            EventPump::LetEventsThrough();
-        }
+        EventPump::LetEventsThrough();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "FileSupport.h"
 
 #include <algorithm>
+#include <chrono>
 #include <dirent.h>
 #include <mutex>
 #include <sys/stat.h>
@@ -173,17 +174,50 @@ void removeName(Listing& listing, const std::string& name)
 
 } // namespace
 
+// Every walk takes an item as Count() then Item(i) of the same folder. The
+// check Count() has just made stands for that Item(): same listing, nothing
+// read or changed in between, less than a millisecond ago. A change made by
+// another program in that instant shows at the next Count().
+namespace {
+
+struct CountCheck {
+    uint64_t generation = 0;   // the listing Count() found current; 0 for none
+    std::chrono::steady_clock::time_point at;
+};
+CountCheck lastCount;
+
+const Listing* checkedByCount(const fs::path& folder)
+{
+    const CountCheck check = lastCount;
+    lastCount = {};
+    if (check.generation == 0 || std::chrono::steady_clock::now() - check.at > std::chrono::milliseconds(1))
+        return nullptr;
+    const auto found = listings.find(folder.native());
+    if (found == listings.end() || found->second.generation != check.generation)
+        return nullptr;
+    ++found->second.callsSinceRead;
+    return &found->second;
+}
+
+} // namespace
+
 int Count(const fs::path& folder)
 {
     std::lock_guard lock(mutex);
     const Listing* listing = current(folder);
+    if (listing)
+        lastCount = {listing->generation, std::chrono::steady_clock::now()};
+    else
+        lastCount = {};
     return listing ? int(listing->size()) : 0;
 }
 
 std::optional<std::string> Item(const fs::path& folder, int index)
 {
     std::lock_guard lock(mutex);
-    const Listing* listing = current(folder);
+    const Listing* listing = checkedByCount(folder);
+    if (!listing)
+        listing = current(folder);
     if (!listing || index < 1 || size_t(index) > listing->size())
         return std::nullopt;
     return listing->names[listing->first + size_t(index) - 1];
@@ -192,6 +226,7 @@ std::optional<std::string> Item(const fs::path& folder, int index)
 Change::Change(const fs::path& folder) : m_folder(folder)
 {
     std::lock_guard lock(mutex);
+    lastCount = {};
     const auto found = listings.find(folder.native());
     if (found == listings.end())
         return;

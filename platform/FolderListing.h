@@ -20,6 +20,10 @@
 // What no time can show is a change another program makes in the instant
 // between our check and our own change of the same folder; that one is seen
 // at the next read.
+//
+// A walk takes each item as Count() then Item(i): an Item() that follows
+// Count() of the same folder at once (within 1 ms, nothing read or changed in
+// between) relies on Count()'s look instead of making its own.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
