@@ -23,7 +23,7 @@ public:
     QStringList ParseLogFile(const FolderItem& file);   // element 0 is "", element k is line k
     void CreateLog(bool themes, bool backgrounds);
     void CreateUninstallLog(bool themes, bool backgrounds);
-    void InstallPreftxt();
+    bool InstallPreftxt();                               // false when pref.txt could not be written
 
     // Keynote content.
     bool InstallThemes(ProgressBar& bar);

@@ -44,18 +44,19 @@ Section Previous(const QStringList& previous, int first, const QString& key, con
     return NotInstalled(key, pathKey);
 }
 
-void WriteFile(const FolderItem& file, const QStringList& lines)
+bool WriteFile(const FolderItem& file, const QStringList& lines)
 {
     std::unique_ptr<TextOutputStream> out = file.CreateTextFile();
     if (!out) {
         qWarning("Cannot create the file %s", qUtf8Printable(file.AbsolutePath()));
-        return;
+        return false;
     }
     for (const QString& line : lines)
         out->WriteLine(line);
     const FileResult closed = out->Close();
     if (!closed)
         qWarning("%s", qUtf8Printable(closed.message));
+    return closed.ok;
 }
 
 QStringList LogLines(const Section& themes, const Section& backgrounds)
@@ -128,19 +129,19 @@ void Installer::CreateUninstallLog(bool themes, bool backgrounds)
     WriteFile(log, LogLines(themeLines, bgLines));
 }
 
-void Installer::InstallPreftxt()
+bool Installer::InstallPreftxt()
 {
     const QStringList lines{PrefLine(Global::LmBackgroundPath), PrefLine(Global::LMTemplatePath)};
     if (Global::osVolume.IsNil()) {
         qWarning("Cannot write pref.txt: the system volume is not known");
-        return;
+        return false;
     }
     // Only Brenwick is made here: without the volume's Library:Preferences
     // there is no place for the file.
     const FolderItem preferences = Global::osVolume.Child("Library").Child("Preferences");
     if (!EngineFolders::IsFolder(preferences)) {
         qWarning("Cannot write pref.txt: the folder %s does not exist", qUtf8Printable(preferences.AbsolutePath()));
-        return;
+        return false;
     }
-    WriteFile(EngineFolders::TakeFolders(preferences, {"Brenwick"}).Child("pref.txt"), lines);
+    return WriteFile(EngineFolders::TakeFolders(preferences, {"Brenwick"}).Child("pref.txt"), lines);
 }

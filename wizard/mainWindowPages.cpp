@@ -272,7 +272,9 @@ void EnterPowerPointLocations(mainWindow& w)
 
 // The PowerPoint steps in their order: a failed background step skips the
 // templates and fonts, a failed templates step skips the fonts, a failed
-// fonts step ends the pass. Returns whether every step that ran succeeded.
+// fonts step ends the pass. Returns whether every step that ran succeeded;
+// a pref.txt that could not be written counts as a failed step, since the
+// toolbar finds the content through it.
 bool RunPowerPointSteps(mainWindow& w)
 {
     ProgressBar& bar = *w.installLMProgress;
@@ -299,7 +301,7 @@ bool RunPowerPointSteps(mainWindow& w)
         fresh().InstallLMWebUpdater();
     w.installLMProgress->SetVisible(false);
     if (volume && !Global::LmBackgroundPath.IsNil() && !Global::LMTemplatePath.IsNil())
-        fresh().InstallPreftxt();
+        failed = !fresh().InstallPreftxt() || failed;
     return !failed;
 }
 

@@ -183,7 +183,7 @@ protected:
 TEST_F(PrefTxtTest, NamesBothFoldersWithoutTheirFinalColon)
 {
     fs::create_directories(box.volume / "Library" / "Preferences");
-    installer.InstallPreftxt();
+    EXPECT_TRUE(installer.InstallPreftxt());
     EXPECT_EQ(Sandbox::ReadFile(PrefFile()), kDefaultPref);
 }
 
@@ -206,10 +206,10 @@ TEST_F(PrefTxtTest, ChosenFoldersAreWrittenAsChosen)
 TEST_F(PrefTxtTest, WithoutTheVolumesPreferencesNothingIsWritten)
 {
     fs::remove_all(box.volume / "Library");
-    installer.InstallPreftxt();
+    EXPECT_FALSE(installer.InstallPreftxt());
     EXPECT_FALSE(fs::exists(box.volume / "Library"));
     fs::create_directories(box.volume / "Library");
-    installer.InstallPreftxt();
+    EXPECT_FALSE(installer.InstallPreftxt());
     EXPECT_EQ(Sandbox::Tree(box.volume / "Library"), "");
 }
 
@@ -221,7 +221,7 @@ TEST_F(PrefTxtTest, AnUnwritableFileKeepsThePreviousOne)
         ScopedFileFault full([&](FileOp op, const fs::path& target) {
             return op == FileOp::Write && IsInside(target, PrefFile().parent_path()) ? ENOSPC : 0;
         });
-        installer.InstallPreftxt();
+        EXPECT_FALSE(installer.InstallPreftxt());
     }
     EXPECT_EQ(Sandbox::ReadFile(PrefFile()), previous);
     EXPECT_EQ(Sandbox::Tree(PrefFile().parent_path()), "pref.txt\n");

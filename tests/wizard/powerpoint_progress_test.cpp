@@ -94,6 +94,25 @@ TEST_F(PowerPointProgress, BackgroundsAlreadyThereAreKeptAndCountAsDone)
     EXPECT_TRUE(SameTree(sb.cd() / "Templates", LumoraApp() / "Templates"));
 }
 
+// pref.txt is how the toolbar finds the content: a pass that could not write
+// it is not a success, even though every copy went through.
+TEST_F(PowerPointProgress, UnwritablePreferenceFileEndsAsAnError)
+{
+    fs::remove_all(sb.volume / "Library" / "Preferences");
+    ToPowerPointLocations();
+    mainWindow& w = Wizard();
+    Continue();
+    ASSERT_EQ(Page(), 9);
+    EXPECT_TRUE(SameTree(sb.cd() / "Templates", LumoraApp() / "Templates"));
+    EXPECT_FALSE(fs::exists(PrefFile()));
+    EXPECT_EQ(w.mainHeading->Text(), kErrorHeading);
+    EXPECT_EQ(w.lblFinishstmt->Text(), QString());
+    EXPECT_EQ(w.continueButton->Caption(), QStringLiteral("Close"));
+    Continue();
+    Flush();
+    EXPECT_FALSE(mainWindow::IsOpen());
+}
+
 TEST_F(PowerPointProgress, MissingSystemVolumeIsShownAndFailsWithoutRaising)
 {
     setenv("LUMORA_VOLUME", (sb.root / "no-such-volume").c_str(), 1);   // the Sandbox restores it
