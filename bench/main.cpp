@@ -57,7 +57,7 @@ double secondsSince(Clock::time_point start)
 }
 
 struct Options {
-    int runs = 5;
+    int runs = 7;
     fs::path dir;
     std::string only;   // one tree by name, for profiling; "" for all three
 };

@@ -23,19 +23,19 @@ namespace FileCopy {
 namespace {
 
 // The kernel copies in place in chunks sized to take a few milliseconds each
-// (they grow while they take under 4 ms and shrink when one takes over
-// 16 ms), and events get through between them: a window stays alive on a
-// slow CD as on a fast disk, and a fast copy costs few calls.
-constexpr size_t kFirstChunk = size_t(1) << 20;
+// (they grow while one takes under 2 ms and shrink when one takes over 8 ms,
+// from 64 KiB to 4 MiB), and events get through between them: a window stays
+// alive on a slow CD as on a fast disk whose speed changes tenfold under load.
+constexpr size_t kFirstChunk = size_t(256) << 10;
 constexpr size_t kMinChunk = size_t(64) << 10;
-constexpr size_t kMaxChunk = size_t(64) << 20;
+constexpr size_t kMaxChunk = size_t(4) << 20;
 constexpr size_t kBuffer = size_t(256) << 10; // when the kernel cannot copy in place
 
 size_t nextChunk(size_t chunk, ssize_t copied, std::chrono::steady_clock::duration took)
 {
-    if (took < std::chrono::milliseconds(4) && size_t(copied) == chunk)
+    if (took < std::chrono::milliseconds(2) && size_t(copied) == chunk)
         return std::min(chunk * 2, kMaxChunk);
-    if (took > std::chrono::milliseconds(16))
+    if (took > std::chrono::milliseconds(8))
         return std::max(chunk / 2, kMinChunk);
     return chunk;
 }

@@ -96,6 +96,8 @@ bool FolderItem::Exists() const
 bool FolderItem::Directory() const
 {
     requireNotNil("Directory");
+    if (const std::optional<bool> known = FolderListing::KnownFolder(*m_path))
+        return *known;
     struct stat st;
     return ::stat(m_path->c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }

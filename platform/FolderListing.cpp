@@ -16,8 +16,21 @@ namespace FolderListing {
 
 namespace {
 
+// A name with the kind of item the folder gave with it (a DT_ value of
+// readdir; DT_UNKNOWN for names we added ourselves).
+struct Entry {
+    std::string name;
+    unsigned char type = DT_UNKNOWN;
+    bool operator<(const Entry& other) const { return name < other.name; }
+};
+
+bool nameBefore(const Entry& entry, const std::string& name)
+{
+    return entry.name < name;
+}
+
 struct Listing {
-    std::vector<std::string> names;   // sorted; names[first..] are the items
+    std::vector<Entry> names;         // sorted by name; names[first..] are the items
     size_t first = 0;
     timespec mtime{};
     timespec ctime{};
@@ -103,11 +116,11 @@ bool read(const fs::path& folder, const struct stat& st, Listing& listing)
     DIR* dir = ::opendir(folder.c_str());
     if (!dir)
         return false;
-    std::vector<std::string> names;
+    std::vector<Entry> names;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string_view name(entry->d_name);
         if (name != "." && name != "..")
-            names.emplace_back(name);
+            names.push_back(Entry{std::string(name), entry->d_type});
     }
     ::closedir(dir);
     std::sort(names.begin(), names.end());
@@ -148,16 +161,16 @@ Listing* current(const fs::path& folder)
 void insertName(Listing& listing, const std::string& name)
 {
     const auto begin = listing.names.begin() + listing.first;
-    const auto at = std::lower_bound(begin, listing.names.end(), name);
-    if (at == listing.names.end() || *at != name)
-        listing.names.insert(at, name);
+    const auto at = std::lower_bound(begin, listing.names.end(), name, nameBefore);
+    if (at == listing.names.end() || at->name != name)
+        listing.names.insert(at, Entry{name, DT_UNKNOWN});
 }
 
 void removeName(Listing& listing, const std::string& name)
 {
     const auto begin = listing.names.begin() + listing.first;
-    const auto at = std::lower_bound(begin, listing.names.end(), name);
-    if (at == listing.names.end() || *at != name)
+    const auto at = std::lower_bound(begin, listing.names.end(), name, nameBefore);
+    if (at == listing.names.end() || at->name != name)
         return;
     if (at == begin) {
         // Deleting item 1 over and over is the common case: move the start
@@ -174,29 +187,28 @@ void removeName(Listing& listing, const std::string& name)
 
 } // namespace
 
-// Every walk takes an item as Count() then Item(i) of the same folder. The
-// check Count() has just made stands for that Item(): same listing, nothing
-// read or changed in between, less than a millisecond ago. A change made by
-// another program in that instant shows at the next Count().
+// A walk takes each item as Count(), Item(i), and then asks whether the item
+// is a folder. Each step stands on the look the one before made, when it
+// follows at once: nothing read or changed in between, less than a
+// millisecond after the folder was looked at. A change made by another
+// program in that instant shows at the next Count().
 namespace {
 
-struct CountCheck {
-    uint64_t generation = 0;   // the listing Count() found current; 0 for none
-    std::chrono::steady_clock::time_point at;
+struct WalkStep {
+    uint64_t generation = 0;           // the listing looked at; 0 for none
+    std::chrono::steady_clock::time_point at;   // when the folder was looked at
+    std::string item;                  // after Item(): the item's path
+    unsigned char type = DT_UNKNOWN;   // after Item(): its kind, as the folder gave it
 };
-CountCheck lastCount;
+WalkStep lastStep;
 
-const Listing* checkedByCount(const fs::path& folder)
+WalkStep takeRecentStep()
 {
-    const CountCheck check = lastCount;
-    lastCount = {};
-    if (check.generation == 0 || std::chrono::steady_clock::now() - check.at > std::chrono::milliseconds(1))
-        return nullptr;
-    const auto found = listings.find(folder.native());
-    if (found == listings.end() || found->second.generation != check.generation)
-        return nullptr;
-    ++found->second.callsSinceRead;
-    return &found->second;
+    WalkStep step = std::move(lastStep);
+    lastStep = {};
+    if (step.generation == 0 || std::chrono::steady_clock::now() - step.at > std::chrono::milliseconds(1))
+        return {};
+    return step;
 }
 
 } // namespace
@@ -205,28 +217,56 @@ int Count(const fs::path& folder)
 {
     std::lock_guard lock(mutex);
     const Listing* listing = current(folder);
-    if (listing)
-        lastCount = {listing->generation, std::chrono::steady_clock::now()};
-    else
-        lastCount = {};
-    return listing ? int(listing->size()) : 0;
+    lastStep = {};
+    if (!listing)
+        return 0;
+    lastStep.generation = listing->generation;
+    lastStep.at = std::chrono::steady_clock::now();
+    return int(listing->size());
 }
 
 std::optional<std::string> Item(const fs::path& folder, int index)
 {
     std::lock_guard lock(mutex);
-    const Listing* listing = checkedByCount(folder);
-    if (!listing)
+    WalkStep step = takeRecentStep();
+    const Listing* listing = nullptr;
+    if (step.generation != 0 && step.item.empty()) {
+        const auto found = listings.find(folder.native());
+        if (found != listings.end() && found->second.generation == step.generation) {
+            listing = &found->second;
+            ++found->second.callsSinceRead;
+        }
+    }
+    if (!listing) {
         listing = current(folder);
+        step.at = std::chrono::steady_clock::now();
+    }
     if (!listing || index < 1 || size_t(index) > listing->size())
         return std::nullopt;
-    return listing->names[listing->first + size_t(index) - 1];
+    const Entry& entry = listing->names[listing->first + size_t(index) - 1];
+    step.generation = listing->generation;
+    step.item = folder.native();
+    if (step.item.empty() || step.item.back() != '/')
+        step.item += '/';
+    step.item += entry.name;
+    step.type = entry.type;
+    lastStep = std::move(step);
+    return entry.name;
+}
+
+std::optional<bool> KnownFolder(const fs::path& item)
+{
+    std::lock_guard lock(mutex);
+    const WalkStep step = takeRecentStep();
+    if (step.generation == 0 || step.item != item.native() || step.type == DT_UNKNOWN || step.type == DT_LNK)
+        return std::nullopt;
+    return step.type == DT_DIR;
 }
 
 Change::Change(const fs::path& folder) : m_folder(folder)
 {
     std::lock_guard lock(mutex);
-    lastCount = {};
+    lastStep = {};
     const auto found = listings.find(folder.native());
     if (found == listings.end())
         return;

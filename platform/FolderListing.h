@@ -21,9 +21,11 @@
 // between our check and our own change of the same folder; that one is seen
 // at the next read.
 //
-// A walk takes each item as Count() then Item(i): an Item() that follows
-// Count() of the same folder at once (within 1 ms, nothing read or changed in
-// between) relies on Count()'s look instead of making its own.
+// A walk takes each item as Count(), Item(i), then asks whether it is a
+// folder: an Item() that follows Count() of the same folder at once, and a
+// KnownFolder() that follows Item() of that item at once (within 1 ms of the
+// look at the folder, nothing read or changed in between), rely on that look
+// and on the kind of item the folder listed, instead of making their own.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -34,6 +36,10 @@ namespace FolderListing {
 int Count(const std::filesystem::path& folder);        // 0 when it is no folder
 // The name of item index (1-based), nullopt outside 1..Count.
 std::optional<std::string> Item(const std::filesystem::path& folder, int index);
+// Whether item is a folder, when the Item() call just before gave it and its
+// folder said what it is; nullopt when a look of its own is needed (a link,
+// an unknown kind, or any other call in between).
+std::optional<bool> KnownFolder(const std::filesystem::path& item);
 
 // Brackets one of our own changes to a folder's items: create it before the
 // change (it checks the kept listing is still current), call Update with the

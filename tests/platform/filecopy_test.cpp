@@ -42,14 +42,14 @@ TEST_P(FileSizeTest, TheCopyHasEveryByteTheModeAndTheTime)
     EXPECT_EQ(st.st_mtim.tv_nsec, 7);
 }
 
-// The in-place copy starts with 1 MiB and doubles while the kernel is quick.
+// The in-place copy starts with 256 KiB and doubles while the kernel is quick.
 constexpr size_t kMiB = size_t(1) << 20;
 
 INSTANTIATE_TEST_SUITE_P(Sizes, FileSizeTest,
                          ::testing::Values(SizeCase{"Empty", 0}, SizeCase{"OneByte", 1},
-                                           SizeCase{"FirstChunk", kMiB}, SizeCase{"FirstChunkAndAByte", kMiB + 1},
-                                           SizeCase{"ThreeChunks", 7 * kMiB},
-                                           SizeCase{"ThreeChunksAndAByte", 7 * kMiB + 1}),
+                                           SizeCase{"FirstChunk", kMiB / 4}, SizeCase{"FirstChunkAndAByte", kMiB / 4 + 1},
+                                           SizeCase{"ThreeChunks", 7 * kMiB / 4},
+                                           SizeCase{"ThreeChunksAndAByte", 7 * kMiB / 4 + 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 struct DestinationCase {
