@@ -91,23 +91,23 @@ bool sameBytes(const fs::path& a, const fs::path& b, std::vector<char>& bufA, st
 
 } // namespace
 
-void MakeTree(const fs::path& root, const TreeSpec& spec)
+void MakeTree(const fs::path& root, const TreeShape& shape)
 {
-    std::vector<char> buf(std::min<std::uint64_t>(kChunk, spec.fileBytes));
+    std::vector<char> buf(std::min<std::uint64_t>(kChunk, shape.fileBytes));
     fs::create_directory(root);
     int fileNo = 0;
-    if (spec.folders == 0) {
-        for (int i = 0; i < spec.filesPerFolder; ++i)
-            writeFile(root / fileName(i), spec.fileBytes, std::uint64_t(++fileNo), buf);
+    if (shape.folders == 0) {
+        for (int i = 0; i < shape.filesPerFolder; ++i)
+            writeFile(root / fileName(i), shape.fileBytes, std::uint64_t(++fileNo), buf);
         return;
     }
-    for (int f = 0; f < spec.folders; ++f) {
+    for (int f = 0; f < shape.folders; ++f) {
         char name[32];
         std::snprintf(name, sizeof name, "folder%03d", f);
         fs::path sub = root / name / "content";
         fs::create_directories(sub);
-        for (int i = 0; i < spec.filesPerFolder; ++i)
-            writeFile(sub / fileName(i), spec.fileBytes, std::uint64_t(++fileNo), buf);
+        for (int i = 0; i < shape.filesPerFolder; ++i)
+            writeFile(sub / fileName(i), shape.fileBytes, std::uint64_t(++fileNo), buf);
     }
 }
 

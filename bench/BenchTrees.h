@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-struct TreeSpec {
+struct TreeShape {
     std::string name;
     int folders;              // 0: the files lie directly in the tree's top folder
     int filesPerFolder;       // with folders > 0, in a subfolder of each folder
@@ -19,7 +19,7 @@ struct TreeSpec {
 
 // Writes the tree into root (which must not exist) with content that differs
 // from file to file.
-void MakeTree(const std::filesystem::path& root, const TreeSpec& spec);
+void MakeTree(const std::filesystem::path& root, const TreeShape& shape);
 
 // "" when the two trees hold the same folders and files with the same bytes;
 // otherwise what differs first.

@@ -247,14 +247,14 @@ struct Side {
 };
 
 struct TreeResult {
-    TreeSpec spec;
+    TreeShape shape;
     Side engineCopy, cpCopy, engineDelete, rmDelete;
     Stats copyRatio, deleteRatio;
 };
 
 void logPair(const TreeResult& result, const char* op, int run, const char* tool, const Timing& a, const Timing& b)
 {
-    std::fprintf(stderr, "  %s %s %s: engine %.1f ms (cpu %.1f), %s %.1f ms (cpu %.1f)\n", result.spec.name.c_str(), op,
+    std::fprintf(stderr, "  %s %s %s: engine %.1f ms (cpu %.1f), %s %.1f ms (cpu %.1f)\n", result.shape.name.c_str(), op,
                  run == 0 ? "warm-up" : std::to_string(run).c_str(), a.wall * 1000, a.cpu * 1000, tool,
                  b.wall * 1000, b.cpu * 1000);
 }
@@ -281,17 +281,17 @@ void checkCopy(const fs::path& source, const fs::path& copy, const char* who)
 void benchCopy(Bench& bench, const fs::path& source, TreeResult& result, int runs, bool measureGaps,
                std::vector<fs::path>& copies)
 {
-    int files = result.spec.FileCount();
+    int files = result.shape.FileCount();
     for (int run = 0; run <= runs; ++run) {
         bool warmUp = run == 0;
-        fs::path mine = bench.Fresh(result.spec.name + "-engine");
+        fs::path mine = bench.Fresh(result.shape.name + "-engine");
         settle(source);
         Timing a = bench.EngineCopy(source, mine, files, measureGaps);
         if (warmUp)
             checkCopy(source, mine, "the engine");
         copies.push_back(mine);
 
-        fs::path theirs = bench.Fresh(result.spec.name + "-cp");
+        fs::path theirs = bench.Fresh(result.shape.name + "-cp");
         settle(source);
         Timing b = runTool({"cp", "-r", source.string(), theirs.string()});
         if (warmUp)
@@ -308,14 +308,14 @@ void benchCopy(Bench& bench, const fs::path& source, TreeResult& result, int run
 
 void benchDelete(Bench& bench, const fs::path& source, TreeResult& result, int runs)
 {
-    int files = result.spec.FileCount();
+    int files = result.shape.FileCount();
     for (int run = 0; run <= runs; ++run) {
-        fs::path mine = bench.Fresh(result.spec.name + "-delete-engine");
+        fs::path mine = bench.Fresh(result.shape.name + "-delete-engine");
         runTool({"cp", "-r", source.string(), mine.string()});
         settle(source);
         Timing a = bench.EngineDelete(mine, files);
 
-        fs::path theirs = bench.Fresh(result.spec.name + "-delete-rm");
+        fs::path theirs = bench.Fresh(result.shape.name + "-delete-rm");
         runTool({"cp", "-r", source.string(), theirs.string()});
         settle(source);
         Timing b = runTool({"rm", "-rf", theirs.string()});
@@ -351,16 +351,16 @@ void report(const std::vector<TreeResult>& results, const Options& options, doub
     std::printf("%-7s %-16s %10s %10s %10s\n", "tree", "measure", "median", "min", "max");
     Stats allDeleteRatios;
     for (const auto& r : results) {
-        printRow(r.spec.name, "engine copy ms", r.engineCopy.wall, 1000, "%10.1f");
-        printRow(r.spec.name, "  cpu ms", r.engineCopy.cpu, 1000, "%10.1f");
-        printRow(r.spec.name, "cp -r ms", r.cpCopy.wall, 1000, "%10.1f");
-        printRow(r.spec.name, "  cpu ms", r.cpCopy.cpu, 1000, "%10.1f");
-        printRow(r.spec.name, "copy/cp", r.copyRatio, 1, "%10.3f");
-        printRow(r.spec.name, "engine delete ms", r.engineDelete.wall, 1000, "%10.1f");
-        printRow(r.spec.name, "  cpu ms", r.engineDelete.cpu, 1000, "%10.1f");
-        printRow(r.spec.name, "rm -rf ms", r.rmDelete.wall, 1000, "%10.1f");
-        printRow(r.spec.name, "  cpu ms", r.rmDelete.cpu, 1000, "%10.1f");
-        printRow(r.spec.name, "delete/rm", r.deleteRatio, 1, "%10.3f");
+        printRow(r.shape.name, "engine copy ms", r.engineCopy.wall, 1000, "%10.1f");
+        printRow(r.shape.name, "  cpu ms", r.engineCopy.cpu, 1000, "%10.1f");
+        printRow(r.shape.name, "cp -r ms", r.cpCopy.wall, 1000, "%10.1f");
+        printRow(r.shape.name, "  cpu ms", r.cpCopy.cpu, 1000, "%10.1f");
+        printRow(r.shape.name, "copy/cp", r.copyRatio, 1, "%10.3f");
+        printRow(r.shape.name, "engine delete ms", r.engineDelete.wall, 1000, "%10.1f");
+        printRow(r.shape.name, "  cpu ms", r.engineDelete.cpu, 1000, "%10.1f");
+        printRow(r.shape.name, "rm -rf ms", r.rmDelete.wall, 1000, "%10.1f");
+        printRow(r.shape.name, "  cpu ms", r.rmDelete.cpu, 1000, "%10.1f");
+        printRow(r.shape.name, "delete/rm", r.deleteRatio, 1, "%10.3f");
         for (double x : r.deleteRatio.samples)
             allDeleteRatios.Add(x);
     }
@@ -370,7 +370,7 @@ void report(const std::vector<TreeResult>& results, const Options& options, doub
     std::string last = "copy/cp";
     char figure[64];
     for (const auto& r : results) {
-        std::snprintf(figure, sizeof figure, " %s=%.2f", r.spec.name.c_str(), r.copyRatio.Median());
+        std::snprintf(figure, sizeof figure, " %s=%.2f", r.shape.name.c_str(), r.copyRatio.Median());
         last += figure;
     }
     std::snprintf(figure, sizeof figure, " delete/rm=%.2f maxgap_ms=%ld peak_mb=%ld", allDeleteRatios.Median(),
@@ -380,7 +380,7 @@ void report(const std::vector<TreeResult>& results, const Options& options, doub
 
 int runBench(const Options& options)
 {
-    const std::vector<TreeSpec> specs = {
+    const std::vector<TreeShape> shapes = {
         {"flat", 0, 20000, 4 << 10},
         {"nested", 200, 25, 16 << 10},
         {"big", 0, 4, std::uint64_t(128) << 20},
@@ -408,28 +408,28 @@ int runBench(const Options& options)
 
     std::vector<TreeResult> results;
     std::vector<fs::path> sources;
-    for (const auto& spec : specs) {
-        if (!options.only.empty() && spec.name != options.only)
+    for (const auto& shape : shapes) {
+        if (!options.only.empty() && shape.name != options.only)
             continue;
-        fs::path source = bench.work / (spec.name + "-source");
-        std::fprintf(stderr, "making %s: %d files of %llu KiB\n", spec.name.c_str(), spec.FileCount(),
-                     (unsigned long long)(spec.fileBytes >> 10));
-        MakeTree(source, spec);
+        fs::path source = bench.work / (shape.name + "-source");
+        std::fprintf(stderr, "making %s: %d files of %llu KiB\n", shape.name.c_str(), shape.FileCount(),
+                     (unsigned long long)(shape.fileBytes >> 10));
+        MakeTree(source, shape);
         sources.push_back(source);
-        results.push_back(TreeResult{spec, {}, {}, {}, {}, {}, {}});
+        results.push_back(TreeResult{shape, {}, {}, {}, {}, {}, {}});
     }
     if (results.empty())
         die("there is no tree named " + options.only);
 
     std::vector<fs::path> copies;
     for (std::size_t t = 0; t < results.size(); ++t) {
-        std::fprintf(stderr, "copying %s\n", results[t].spec.name.c_str());
-        benchCopy(bench, sources[t], results[t], options.runs, results[t].spec.name == "big", copies);
+        std::fprintf(stderr, "copying %s\n", results[t].shape.name.c_str());
+        benchCopy(bench, sources[t], results[t], options.runs, results[t].shape.name == "big", copies);
     }
     for (const fs::path& copy : copies)
         fs::remove_all(copy);
     for (std::size_t t = 0; t < results.size(); ++t) {
-        std::fprintf(stderr, "deleting %s\n", results[t].spec.name.c_str());
+        std::fprintf(stderr, "deleting %s\n", results[t].shape.name.c_str());
         benchDelete(bench, sources[t], results[t], options.runs);
     }
 
